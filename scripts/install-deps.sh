@@ -10,7 +10,7 @@ packages=(
     libgl-dev libxkbcommon-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     libcanberra-dev sound-theme-freedesktop
-    xvfb openbox xdotool xclip x11-utils imagemagick
+    xvfb openbox wmctrl xdotool xclip x11-utils imagemagick
     fonts-ipafont-gothic
 )
 

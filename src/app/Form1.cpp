@@ -1,0 +1,183 @@
+#include "app/Form1.h"
+
+#include "app/ErrorReport.h"
+#include "widgets/UpDown.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTimer>
+
+namespace tintora {
+
+TForm1::TForm1(TProgramFiles files, QWidget* parent)
+    : QMainWindow(parent), files_(std::move(files)) {
+    setWindowTitle(kApplicationTitle);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    // The window takes exactly the size of its menu bar and client area and cannot be resized.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    client_ = new QWidget(this);
+    setCentralWidget(client_);
+    FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::FormCreate() {
+    BuildUpperArea();
+    BuildPages();
+    BuildMenus();
+    connect(btnShowExt, &QPushButton::clicked, this, [this] { btnShowExtClick(); });
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
+        if (s != Qt::ApplicationActive) {
+            AppDeactivate();
+        }
+    });
+    qApp->installEventFilter(this);
+
+    BarDragging = false;
+    Updating = false;
+    SeedSettingsFile(files_);
+
+    ReadSettingsFile();
+    btnShowExtClick();
+    KeepInWorkArea();
+}
+
+// The window's own place and size on the screen, frame included once the window manager has
+// framed it.
+static QRect OuterGeometry(const QWidget* w) {
+    const QRect frame = w->frameGeometry();
+    return frame.isValid() ? frame : QRect(w->pos(), w->size());
+}
+
+QRect TForm1::GetWorkArea() const {
+    const QRect outer = OuterGeometry(this);
+    QScreen* screen = QGuiApplication::screenAt(outer.center());
+    if (!screen) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    return screen ? screen->availableGeometry() : QRect(0, 0, 640, 480);
+}
+
+void TForm1::KeepInWorkArea() {
+    const QRect area = GetWorkArea();
+    const QRect outer = OuterGeometry(this);
+    QPoint to = outer.topLeft();
+    if (to.x() < area.left()) {
+        to.setX(area.left());
+    } else if (to.x() + outer.width() > area.left() + area.width()) {
+        to.setX(area.left() + area.width() - outer.width());
+    }
+    if (to.y() < area.top()) {
+        to.setY(area.top());
+    } else if (to.y() + outer.height() > area.top() + area.height()) {
+        to.setY(area.top() + area.height() - outer.height());
+    }
+    if (to != outer.topLeft()) {
+        move(to);
+    }
+}
+
+void TForm1::FitUpDown(TUpDown* u, QLineEdit* e) {
+    u->setGeometry(e->x() + e->width() - u->width() - 2, e->y() + 2, u->width(),
+                   e->height() - 4);
+    u->raise();
+}
+
+void TForm1::SetClientHeight(int height) {
+    client_->setFixedSize(ClientWidth, height);
+    layout()->activate();
+}
+
+int TForm1::ClientHeight() const { return client_->height(); }
+
+bool TForm1::TagPagesShown() const { return btnShowExt->isChecked(); }
+
+void TForm1::btnShowExtClick() {
+    if (btnShowExt->isChecked()) {
+        SetClientHeight(PageCtrlTop + PageCtrlHeight);
+        const QRect area = GetWorkArea();
+        const QRect outer = OuterGeometry(this);
+        const int areaBottom = area.top() + area.height();
+        if (areaBottom < outer.y() + outer.height()) {
+            move(outer.x(), areaBottom - outer.height());
+        }
+        PageCtrl->show();
+        mcTag->setEnabled(true);
+    } else {
+        SetClientHeight(CollapsedClientHeight);
+        PageCtrl->hide();
+        mcTag->setEnabled(false);
+    }
+}
+
+void TForm1::miTagClick() {
+    btnShowExt->setChecked(!btnShowExt->isChecked());
+    btnShowExtClick();
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    FormShow();
+    if (firstShow_) {
+        firstShow_ = false;
+        // The frame's size is known only once the window manager has framed the window.
+        QTimer::singleShot(0, this, [this] { KeepInWorkArea(); });
+    }
+}
+
+void TForm1::FormShow() {
+    FitUpDown(udEqu, EditEqu);
+    FitUpDown(udSat, EditSat);
+    FitUpDown(udLum, EditLum);
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    FormDestroy();
+    event->accept();
+}
+
+void TForm1::FormDestroy() {
+    if (destroyed_) {
+        return;
+    }
+    destroyed_ = true;
+    BarDragging = false;
+    Updating = false;
+    WriteSettingsFile();
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->window() == this) {
+            FormKeyDown();
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::FormKeyDown() {
+    if (BarDragging) {
+        BarDragging = false;
+    }
+}
+
+void TForm1::AppDeactivate() {
+    if (BarDragging) {
+        BarDragging = false;
+    }
+}
+
+} // namespace tintora

@@ -1,0 +1,73 @@
+// The program's start block: the instance marker, the application object, the main window and the
+// message loop.
+
+#include "app/ErrorReport.h"
+#include "app/Form1.h"
+#include "platform/InstanceMarker.h"
+#include "platform/SignalCloser.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QStandardPaths>
+
+#include <unistd.h>
+
+#ifndef TINTORA_DATA_DIR
+#define TINTORA_DATA_DIR ""
+#endif
+
+namespace {
+
+const char* const kHelpFile = "tintora.hlp";
+
+// The marker lives in the user's runtime folder and is named after the executable's file name.
+QString InstanceMarkerName(const tintora::TProgramFolders& folders) {
+    const QString exeName = QFileInfo(QString::fromStdString(folders.ExecutablePath)).fileName();
+    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (dir.isEmpty()) {
+        dir = QDir::tempPath();
+    }
+    return QDir(dir).filePath((exeName.isEmpty() ? QStringLiteral("tintora") : exeName) +
+                              QStringLiteral(".instance"));
+}
+
+void BringToFront(QWidget* window) {
+    if (window->isMinimized()) {
+        window->showNormal();
+    }
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("tintora");
+    QApplication::setApplicationDisplayName(tintora::kApplicationTitle);
+    app.setProperty("helpFile", kHelpFile);
+    QFont font = QApplication::font();
+    font.setFamilies({"IPAPGothic", "IPAGothic", "Noto Sans CJK JP", font.family()});
+    font.setPixelSize(12);
+    QApplication::setFont(font);
+
+    const tintora::TProgramFolders folders = tintora::CurrentProgramFolders(TINTORA_DATA_DIR);
+    tintora::TInstanceMarker marker(InstanceMarkerName(folders));
+    if (marker.FindOrPlace() == tintora::TInstanceMarker::TResult::imFailed) {
+        QMessageBox box(QMessageBox::Critical, QString(), "Atomを登録できません。");
+        box.setWindowFlag(Qt::WindowStaysOnTopHint);
+        box.exec();
+        return 1;
+    }
+
+    tintora::TForm1 form(tintora::ResolveProgramFiles(folders));
+    QObject::connect(&marker, &tintora::TInstanceMarker::RaiseRequested, &form,
+                     [&form] { BringToFront(&form); });
+    tintora::TSignalCloser closer(&form);
+    form.show();
+    const int result = QApplication::exec();
+    marker.Remove();
+    return result;
+}

@@ -1,0 +1,218 @@
+#include "Desktop.h"
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <thread>
+
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#ifndef TINTORA_PROGRAM
+#error "TINTORA_PROGRAM must name the built program"
+#endif
+
+namespace tintora::e2e {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+namespace {
+
+pid_t Spawn(const std::vector<std::string>& args, const std::string& display,
+            const std::string& runtimeDir = {}) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        if (!display.empty()) {
+            ::setenv("DISPLAY", display.c_str(), 1);
+        }
+        if (!runtimeDir.empty()) {
+            ::setenv("XDG_RUNTIME_DIR", runtimeDir.c_str(), 1);
+        }
+        // Keep the program's output out of the test log unless asked for.
+        if (!std::getenv("TINTORA_E2E_VERBOSE")) {
+            std::freopen("/dev/null", "w", stdout);
+            std::freopen("/dev/null", "w", stderr);
+        }
+        std::vector<char*> argv;
+        for (const auto& a : args) {
+            argv.push_back(const_cast<char*>(a.c_str()));
+        }
+        argv.push_back(nullptr);
+        ::execvp(argv[0], argv.data());
+        ::_exit(127);
+    }
+    return pid;
+}
+
+void Stop(pid_t& pid) {
+    if (pid > 0) {
+        ::kill(pid, SIGTERM);
+        int status = 0;
+        for (int i = 0; i < 50 && ::waitpid(pid, &status, WNOHANG) == 0; ++i) {
+            std::this_thread::sleep_for(20ms);
+        }
+        if (::waitpid(pid, &status, WNOHANG) == 0) {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, &status, 0);
+        }
+        pid = -1;
+    }
+}
+
+} // namespace
+
+TDesktop::TDesktop() {
+    int fds[2];
+    if (::pipe(fds) != 0) {
+        throw std::runtime_error("pipe");
+    }
+    xvfb_ = ::fork();
+    if (xvfb_ == 0) {
+        ::close(fds[0]);
+        std::freopen("/dev/null", "w", stderr);
+        const std::string fd = std::to_string(fds[1]);
+        ::execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24",
+                 "-nolisten", "tcp", static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    ::close(fds[1]);
+    std::string number;
+    char c;
+    while (::read(fds[0], &c, 1) == 1 && c != '\n') {
+        number += c;
+    }
+    ::close(fds[0]);
+    if (number.empty()) {
+        throw std::runtime_error("Xvfb did not start");
+    }
+    display_ = ":" + number;
+    wm_ = Spawn({"openbox", "--sm-disable"}, display_);
+    // The window manager owns the screen once it has set the supporting-WM property.
+    for (int i = 0; i < 100 && Status("xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window") != 0;
+         ++i) {
+        std::this_thread::sleep_for(50ms);
+    }
+}
+
+TDesktop::~TDesktop() {
+    Stop(wm_);
+    Stop(xvfb_);
+}
+
+std::string TDesktop::Run(const std::string& command) const {
+    const std::string full = "export DISPLAY=" + display_ + "; " + command;
+    std::string out;
+    if (FILE* pipe = ::popen(full.c_str(), "r")) {
+        std::array<char, 4096> buffer{};
+        std::size_t n;
+        while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) {
+            out.append(buffer.data(), n);
+        }
+        ::pclose(pipe);
+    }
+    return out;
+}
+
+int TDesktop::Status(const std::string& command) const {
+    const std::string full = "export DISPLAY=" + display_ + "; { " + command + "; } >/dev/null 2>&1";
+    const int status = std::system(full.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+std::string TDesktop::WaitForWindow(const std::string& titleRegex) const {
+    const std::string id = Run("timeout 20 xdotool search --sync --onlyvisible --name '" +
+                               titleRegex + "' 2>/dev/null | head -n 1");
+    return id.substr(0, id.find('\n'));
+}
+
+std::vector<std::string> TDesktop::VisibleWindows(const std::string& titleRegex) const {
+    std::istringstream lines(
+        Run("xdotool search --onlyvisible --name '" + titleRegex + "' 2>/dev/null"));
+    std::vector<std::string> ids;
+    for (std::string line; std::getline(lines, line);) {
+        if (!line.empty()) {
+            ids.push_back(line);
+        }
+    }
+    return ids;
+}
+
+void TDesktop::CloseThroughWindowManager(const std::string& windowId) const {
+    Status("wmctrl -i -c " + windowId);
+}
+
+void TDesktop::Screenshot(const fs::path& png) const {
+    Status("import -window root " + png.string());
+}
+
+TProgramCopy::TProgramCopy() {
+    std::string pattern = (fs::temp_directory_path() / "tintora-e2e-XXXXXX").string();
+    if (!::mkdtemp(pattern.data())) {
+        throw std::runtime_error("mkdtemp");
+    }
+    folder_ = pattern;
+    fs::copy_file(TINTORA_PROGRAM, folder_ / "tintora");
+}
+
+TProgramCopy::~TProgramCopy() {
+    std::error_code ec;
+    fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::add, ec);
+    fs::remove_all(folder_, ec);
+}
+
+TProcess TProgramCopy::Start(const TDesktop& desktop) const {
+    // Each copy gets a runtime folder of its own, so that copies started by other tests do not
+    // count as an instance already running.
+    const fs::path runtime = folder_ / "runtime";
+    fs::create_directories(runtime);
+    fs::permissions(runtime, fs::perms::owner_all);
+    return TProcess(Spawn({(folder_ / "tintora").string()}, desktop.Display(), runtime.string()));
+}
+
+TProcess& TProcess::operator=(TProcess&& other) noexcept {
+    if (this != &other) {
+        Kill();
+        pid_ = other.pid_;
+        other.pid_ = -1;
+    }
+    return *this;
+}
+
+int TProcess::WaitForExit(std::chrono::milliseconds timeout) {
+    if (pid_ <= 0) {
+        return -1;
+    }
+    const auto until = std::chrono::steady_clock::now() + timeout;
+    int status = 0;
+    while (std::chrono::steady_clock::now() < until) {
+        if (::waitpid(pid_, &status, WNOHANG) == pid_) {
+            pid_ = -1;
+            return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        }
+        std::this_thread::sleep_for(20ms);
+    }
+    return -1;
+}
+
+bool TProcess::Running() { return pid_ > 0 && ::waitpid(pid_, nullptr, WNOHANG) == 0; }
+
+void TProcess::Kill() { Stop(pid_); }
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+void WriteFile(const fs::path& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+} // namespace tintora::e2e
