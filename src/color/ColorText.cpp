@@ -1,22 +1,6 @@
 #include "color/ColorText.h"
 
 namespace tintora {
-namespace {
-
-constexpr int HexDigitValue(char ch) {
-    if (ch >= '0' && ch <= '9') {
-        return ch - '0';
-    }
-    if (ch >= 'A' && ch <= 'F') {
-        return ch - 'A' + 10;
-    }
-    if (ch >= 'a' && ch <= 'f') {
-        return ch - 'a' + 10;
-    }
-    return -1;
-}
-
-} // namespace
 
 std::string ColorToHexString(TColor c, TCharCaseMode valueCase) {
     return std::string(ColorToHexText(c, valueCase).View());

@@ -37,6 +37,20 @@ constexpr TColorHexText ColorToHexText(TColor c, TCharCaseMode valueCase) {
 
 std::string ColorToHexString(TColor c, TCharCaseMode valueCase);
 
+// 0..15 for 0-9, A-F and a-f; -1 for any other character.
+constexpr int HexDigitValue(char ch) {
+    if (ch >= '0' && ch <= '9') {
+        return ch - '0';
+    }
+    if (ch >= 'A' && ch <= 'F') {
+        return ch - 'A' + 10;
+    }
+    if (ch >= 'a' && ch <= 'f') {
+        return ch - 'a' + 10;
+    }
+    return -1;
+}
+
 // Reads RRGGBB as typed into the RGB field: exactly six characters, each 0-9, A-F or a-f. Anything
 // else (a "#", spaces, five or seven digits) gives no value.
 std::optional<TColor> HexTextToColor(std::string_view text);
