@@ -16,7 +16,7 @@ public:
 
     // Seeded from the clock, so each run of the program gives other colours.
     TColorRandomizer();
-    // A fixed sequence, for tests.
+    // The same seed gives the same colours (within one build of the standard library), for tests.
     explicit TColorRandomizer(std::uint64_t seed);
 
     // A colour value drawn uniformly from 0..MaxDrawn.

@@ -6,6 +6,8 @@
 #include "text/CharCaseMode.h"
 
 #include <array>
+#include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -35,6 +37,7 @@ constexpr TColorHexText ColorToHexText(TColor c, TCharCaseMode valueCase) {
     return text;
 }
 
+// ColorToHexText as a string, for callers that keep the text.
 std::string ColorToHexString(TColor c, TCharCaseMode valueCase);
 
 // 0..15 for 0-9, A-F and a-f; -1 for any other character.

@@ -15,8 +15,8 @@
 // The rounding is part of the contract: the number fields show these triples, so one colour must
 // give the same numbers every time, down to which way a half goes. "Rounded" below means to the
 // nearest integer with exact halves going to the even neighbour. Nothing here allocates or keeps
-// state; everything is inline (the gradient bars convert once per pixel column) and usable at
-// compile time.
+// state. The fixed scales are inline and constexpr: the gradient bars convert once per pixel
+// column, and out of line g++ passes the triples through memory, at a third of the speed.
 
 #include "color/Color.h"
 #include "color/EslArithmetic.h"
@@ -79,12 +79,7 @@ struct EslChannelLevels {
 // a multiple of 6 (one sixth per primary and secondary colour); below 6 every hue is 0. Greys have
 // hue 0 and saturation 0. Bits 24-31 of c are ignored. With maxima up to 65535 every intermediate
 // product fits in 32 bits, so the result is exact for any maxima the type admits.
-constexpr EslTriple ColorToEsl(TColor c, std::uint16_t hueMax, std::uint16_t satMax,
-                               std::uint16_t lumMax) {
-    const auto raw = esl_detail::ColorToEslAt(c, hueMax, satMax, lumMax);
-    return EslTriple{static_cast<std::int32_t>(raw.hue), static_cast<std::int32_t>(raw.sat),
-                     static_cast<std::int32_t>(raw.lum)};
-}
+EslTriple ColorToEsl(TColor c, std::uint16_t hueMax, std::uint16_t satMax, std::uint16_t lumMax);
 
 // ColorToEsl at 3600, 3600, 3600. Yellow ffcc00 is (480, 3600, 1800).
 constexpr FineEsl ColorToFineEsl(TColor c) {

@@ -7,8 +7,8 @@
 
 namespace tintora {
 
-// The settings file may hold any byte here, so code that switches on it must give every value
-// outside the three named ones the same meaning as ccLower.
+// Stored as a byte, so a settings file may hold values outside the three named ones: code that
+// switches on it needs a default.
 enum class TCharCaseMode : std::uint8_t {
     ccLower = 0,        // "font", "ffcc00"
     ccUpper = 1,        // "FONT", "FFCC00"
