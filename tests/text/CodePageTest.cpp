@@ -36,10 +36,7 @@ TEST(CodePageTest, Utf8MalformedBytesAreOneByteCharacters) {
     const Case cases[] = {
         {"stray continuation", "\x80x", 2},
         {"lead cut off at end", "a\xE3\x81", 3},
-        {"lead before ASCII",
-         "\xE3"
-         "A",
-         2},
+        {"lead before ASCII", "\xE3\x41", 2},
         {"overlong slash", "\xC0\xAF", 2},
         {"overlong three-byte", "\xE0\x80\xAF", 3},
         {"surrogate", "\xED\xA0\x80", 3},
@@ -105,9 +102,7 @@ TEST(EncodingTest, Cp932ConvertsJapanese) {
 TEST(EncodingTest, Cp932BadBytesBecomeReplacementCharacters) {
     const std::string fffd = "\xEF\xBF\xBD";
     // 0x85 0x40 is an unassigned pair, 0xFF never appears, 0x82 at the end has lost its trail.
-    EXPECT_EQ(Cp932ToUtf8("a\x85\x40"
-                          "b\xFF"
-                          "c\x82"),
+    EXPECT_EQ(Cp932ToUtf8(std::string("a\x85\x40") + "b\xFF" + "c\x82"),
               "a" + fffd + "b" + fffd + "c" + fffd);
     // A lead byte before a line end: the line end is not swallowed.
     EXPECT_EQ(Cp932ToUtf8("x\x81\r\ny"), "x" + fffd + "\r\ny");
