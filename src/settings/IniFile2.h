@@ -96,6 +96,9 @@ public:
     std::string Text() const;
     // Writes Text() to a new file beside the old one and renames it over the old one. Raises
     // EIniWriteError when the folder or the existing file is not writable or any step fails.
+    // A file with no write permission bit is refused even where the system would allow the
+    // replace (root), and a file that existed but could not be read is never replaced. A
+    // symbolic link stays; the file it points to is replaced. Permission bits are kept.
     void UpdateFile() const;
 
 private:
