@@ -9,12 +9,22 @@
 //
 // Section and key names compare without regard to ASCII letter case. Lines the writer does not
 // touch (comments, unknown sections, odd lines) are written back as they were.
+//
+// A section may appear more than once in a hand-edited file: its keys are looked up in all its
+// blocks, the first occurrence of a key wins, and a write goes to that occurrence (a new key to
+// the end of the first block). Names are trimmed of spaces and tabs on every call, as they are
+// when the file is read. A write keeps the file readable as it was for every other key: a value
+// is stored up to its first line break, bytes that are not UTF-8 are stored as U+FFFD, and a
+// section or key name that cannot be stored on its line (a key with "=" or a line break, an
+// empty key, a section name with a line break) raises EIniWriteError and changes nothing.
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tintora {
 
@@ -42,6 +52,10 @@ public:
 
     // Reads fileName now; a missing or unreadable file is an empty settings file.
     explicit TIniFile2(std::string fileName);
+    // Takes the file's bytes from contents instead of reading fileName; UpdateFile() still writes
+    // to fileName. For tests and the fuzzer.
+    struct FromContents {};
+    TIniFile2(std::string fileName, std::string_view contents, FromContents);
     ~TIniFile2();
     TIniFile2(const TIniFile2&) = delete;
     TIniFile2& operator=(const TIniFile2&) = delete;
@@ -61,6 +75,12 @@ public:
     std::uint8_t ReadFontStyles(std::string_view section, std::string_view key) const;
     bool SectionExists(std::string_view section) const;
     bool ValueExists(std::string_view section, std::string_view key) const;
+    // The text after "=" exactly as the file holds it; nullopt when the section or key is missing.
+    std::optional<std::string> ReadRawValue(std::string_view section, std::string_view key) const;
+    // The sections, each once, in the order and spelling of their first appearance.
+    std::vector<std::string> SectionNames() const;
+    // The keys of a section, each once, in the order and spelling of their first appearance.
+    std::vector<std::string> KeyNames(std::string_view section) const;
 
     // Replaces the value of an existing key in place, or adds the key at the end of its section,
     // or adds the section at the end of the file.
@@ -76,6 +96,9 @@ public:
     std::string Text() const;
     // Writes Text() to a new file beside the old one and renames it over the old one. Raises
     // EIniWriteError when the folder or the existing file is not writable or any step fails.
+    // A file with no write permission bit is refused even where the system would allow the
+    // replace (root), and a file that existed but could not be read is never replaced. A
+    // symbolic link stays; the file it points to is replaced. Permission bits are kept.
     void UpdateFile() const;
 
 private:
