@@ -1,0 +1,16 @@
+// Entry point of the widget tests: one QApplication for the whole run, on whatever platform the
+// environment names (offscreen under ctest).
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    QFont font = QApplication::font();
+    font.setFamilies({"IPAPGothic", "IPAGothic", font.family()});
+    font.setPixelSize(12);
+    QApplication::setFont(font);
+    return RUN_ALL_TESTS();
+}
