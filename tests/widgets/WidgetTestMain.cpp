@@ -7,6 +7,10 @@
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
+    // Widget tests never need a display; ctest also lists them before it runs them.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     QApplication app(argc, argv);
     QFont font = QApplication::font();
     font.setFamilies({"IPAPGothic", "IPAGothic", font.family()});
