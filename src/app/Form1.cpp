@@ -144,6 +144,8 @@ void TForm1::FormShow() {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+    // The window goes first; a settings file that cannot be written is then reported on its own.
+    hide();
     FormDestroy();
     event->accept();
 }

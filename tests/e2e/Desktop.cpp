@@ -1,15 +1,14 @@
 #include "Desktop.h"
 
 #include <array>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
-#include <thread>
-
-#include <csignal>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 #ifndef TINTORA_PROGRAM
@@ -92,10 +91,15 @@ TDesktop::TDesktop() {
     }
     display_ = ":" + number;
     wm_ = Spawn({"openbox", "--sm-disable"}, display_);
-    // The window manager owns the screen once it has set the supporting-WM property.
-    for (int i = 0; i < 100 && Status("xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window") != 0;
-         ++i) {
-        std::this_thread::sleep_for(50ms);
+    // Openbox announces itself on the root window a moment before it manages new windows; a
+    // window mapped in between stays unmapped for good. Wait until a probe window gets managed.
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        const int managed = Status("xmessage -name tintora-probe -title tintora-probe probe & "
+                                   "p=$!; timeout 1 xdotool search --sync --onlyvisible --name "
+                                   "tintora-probe; r=$?; kill $p; exit $r");
+        if (managed == 0) {
+            break;
+        }
     }
 }
 
@@ -119,7 +123,8 @@ std::string TDesktop::Run(const std::string& command) const {
 }
 
 int TDesktop::Status(const std::string& command) const {
-    const std::string full = "export DISPLAY=" + display_ + "; { " + command + "; } >/dev/null 2>&1";
+    const std::string full =
+        "export DISPLAY=" + display_ + "; { " + command + "; } >/dev/null 2>&1";
     const int status = std::system(full.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
@@ -144,6 +149,13 @@ std::vector<std::string> TDesktop::VisibleWindows(const std::string& titleRegex)
 
 void TDesktop::CloseThroughWindowManager(const std::string& windowId) const {
     Status("wmctrl -i -c " + windowId);
+}
+
+std::string TDesktop::Describe() const {
+    return Run("echo managed:; wmctrl -lG 2>&1; echo windows:; "
+               "for w in $(xdotool search --name . 2>/dev/null); do "
+               "printf '%s %s ' $w \"$(xdotool getwindowname $w 2>/dev/null)\"; "
+               "xwininfo -id $w 2>/dev/null | grep 'Map State'; done");
 }
 
 void TDesktop::Screenshot(const fs::path& png) const {
@@ -199,9 +211,13 @@ int TProcess::WaitForExit(std::chrono::milliseconds timeout) {
     return -1;
 }
 
-bool TProcess::Running() { return pid_ > 0 && ::waitpid(pid_, nullptr, WNOHANG) == 0; }
+bool TProcess::Running() {
+    return pid_ > 0 && ::waitpid(pid_, nullptr, WNOHANG) == 0;
+}
 
-void TProcess::Kill() { Stop(pid_); }
+void TProcess::Kill() {
+    Stop(pid_);
+}
 
 std::string ReadFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);

@@ -7,9 +7,8 @@
 #include <chrono>
 #include <filesystem>
 #include <string>
-#include <vector>
-
 #include <sys/types.h>
+#include <vector>
 
 namespace tintora::e2e {
 
@@ -32,6 +31,8 @@ public:
     std::vector<std::string> VisibleWindows(const std::string& titleRegex) const;
     // Asks the window manager to close a window, as its close box does.
     void CloseThroughWindowManager(const std::string& windowId) const;
+    // What the desktop shows, for failure messages: every top-level window with its state.
+    std::string Describe() const;
     // Saves a screenshot of the whole screen.
     void Screenshot(const std::filesystem::path& png) const;
 
@@ -69,6 +70,7 @@ public:
     std::filesystem::path SeedFile() const { return folder_ / "tintora.IN0"; }
 
     TProcess Start(const TDesktop& desktop) const;
+
 private:
     std::filesystem::path folder_;
 };

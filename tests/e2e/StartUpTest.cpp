@@ -4,11 +4,9 @@
 #include "Desktop.h"
 
 #include <gtest/gtest.h>
-
 #include <regex>
-#include <thread>
-
 #include <sys/stat.h>
+#include <thread>
 
 namespace tintora::e2e {
 namespace {
@@ -30,7 +28,7 @@ protected:
     std::string RunAndClose() {
         TProcess program = copy_.Start(desktop_);
         const std::string window = desktop_.WaitForWindow();
-        EXPECT_FALSE(window.empty()) << "the main window did not appear";
+        EXPECT_FALSE(window.empty()) << "the main window did not appear\n" << desktop_.Describe();
         desktop_.CloseThroughWindowManager(window);
         EXPECT_EQ(program.WaitForExit(kExitTimeout), 0);
         return ReadFile(copy_.SettingsFile());
@@ -92,7 +90,7 @@ TEST_F(StartUp, TheSeedFileIsCopiedOnFirstStart) {
     WriteFile(copy_.SeedFile(), "[OPTION]\r\nAddSharp=1\r\n[PALLET]\r\n5=255\r\n");
     TProcess program = copy_.Start(desktop_);
     const std::string window = desktop_.WaitForWindow();
-    ASSERT_FALSE(window.empty());
+    ASSERT_FALSE(window.empty()) << desktop_.Describe();
     EXPECT_EQ(ReadFile(copy_.SettingsFile()), "[OPTION]\r\nAddSharp=1\r\n[PALLET]\r\n5=255\r\n");
     desktop_.CloseThroughWindowManager(window);
     ASSERT_EQ(program.WaitForExit(kExitTimeout), 0);
@@ -110,7 +108,7 @@ TEST_F(StartUp, AReadOnlySettingsFileIsLeftUntouchedAndTheErrorIsShown) {
 
     TProcess program = copy_.Start(desktop_);
     const std::string window = desktop_.WaitForWindow();
-    ASSERT_FALSE(window.empty());
+    ASSERT_FALSE(window.empty()) << desktop_.Describe();
     desktop_.CloseThroughWindowManager(window);
     // The main window goes; the error box, titled with the program's name, stays until answered.
     std::this_thread::sleep_for(1s);
