@@ -572,7 +572,13 @@ void TIniFile2::WriteString(std::string_view section, std::string_view key,
 
 void TIniFile2::WriteQuotedString(std::string_view section, std::string_view key,
                                   std::string_view value) {
-    WriteString(section, key, "\"" + std::string(UpToLineBreak(value)) + "\"");
+    const std::string_view text = UpToLineBreak(value);
+    std::string quoted;
+    quoted.reserve(text.size() + 2);
+    quoted.push_back('"');
+    quoted.append(text);
+    quoted.push_back('"');
+    WriteString(section, key, quoted);
 }
 
 void TIniFile2::WriteInteger(std::string_view section, std::string_view key, std::int32_t value) {
