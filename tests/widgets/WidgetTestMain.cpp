@@ -2,6 +2,7 @@
 // environment names (offscreen under ctest).
 
 #include <QApplication>
+#include <QFont>
 
 #include <gtest/gtest.h>
 
