@@ -4,10 +4,10 @@
 // with a stop icon and the application title. Handlers that can fail run through Guarded(), so an
 // error ends the operation, is shown, and the program goes on.
 
-#include <QString>
-
 #include <exception>
 #include <utility>
+
+#include <QString>
 
 class QWidget;
 

@@ -1,6 +1,11 @@
 #include "app/Form1.h"
 
 #include "app/ErrorReport.h"
+#include "widgets/ColorLookupComboBox.h"
+#include "widgets/ColorPanel.h"
+#include "widgets/DropperCursor.h"
+#include "widgets/GrdBarSet.h"
+#include "widgets/HsxPanel.h"
 #include "widgets/UpDown.h"
 
 #include <QApplication>
@@ -8,9 +13,11 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
@@ -34,9 +41,11 @@ TForm1::TForm1(TProgramFiles files, QWidget* parent)
 TForm1::~TForm1() = default;
 
 void TForm1::FormCreate() {
+    palette.fill(PaletteDefaultColor);
     BuildUpperArea();
     BuildPages();
     BuildMenus();
+    BuildDropper();
     connect(btnShowExt, &QPushButton::clicked, this, [this] { btnShowExtClick(); });
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
         if (s != Qt::ApplicationActive) {
@@ -44,14 +53,24 @@ void TForm1::FormCreate() {
         }
     });
     qApp->installEventFilter(this);
+    ConnectColorEditor();
+    ConnectPalette();
 
     BarDragging = false;
     Updating = false;
     SeedSettingsFile(files_);
 
+    btnDropper->setCursor(MakeDropperCursor());
+    btnDropper->installEventFilter(this);
+
     ReadSettingsFile();
     btnShowExtClick();
     KeepInWorkArea();
+    pnlStart->SetDown(true);
+    pnlText->SetDown(true);
+    ColorLookup->SelectColor(MakeColor(255, 0, 0));
+    ColorLookupChange();
+    SelectEditMode(settings_.GrdBarsMode);
 }
 
 // The window's own place and size on the screen, frame included once the window manager has
@@ -90,8 +109,7 @@ void TForm1::KeepInWorkArea() {
 }
 
 void TForm1::FitUpDown(TUpDown* u, QLineEdit* e) {
-    u->setGeometry(e->x() + e->width() - u->width() - 2, e->y() + 2, u->width(),
-                   e->height() - 4);
+    u->setGeometry(e->x() + e->width() - u->width() - 2, e->y() + 2, u->width(), e->height() - 4);
     u->raise();
 }
 
@@ -100,9 +118,13 @@ void TForm1::SetClientHeight(int height) {
     layout()->activate();
 }
 
-int TForm1::ClientHeight() const { return client_->height(); }
+int TForm1::ClientHeight() const {
+    return client_->height();
+}
 
-bool TForm1::TagPagesShown() const { return btnShowExt->isChecked(); }
+bool TForm1::TagPagesShown() const {
+    return btnShowExt->isChecked();
+}
 
 void TForm1::btnShowExtClick() {
     if (btnShowExt->isChecked()) {
@@ -161,24 +183,53 @@ void TForm1::FormDestroy() {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        auto* widget = qobject_cast<QWidget*>(watched);
-        if (widget && widget->window() == this) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    const bool ours = widget && widget->window() == this;
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        if (ours) {
             FormKeyDown();
         }
+        if (watched->property(kKeyFilterProperty).isValid()) {
+            return EditsKeyPress(watched, static_cast<QKeyEvent*>(event));
+        }
+        break;
+    case QEvent::ToolTip:
+        if (ours && !hintsShown_) {
+            return true;
+        }
+        break;
+    case QEvent::MouseButtonPress:
+        if (watched == btnDropper) {
+            btnDropperMouseDown(static_cast<QMouseEvent*>(event));
+        }
+        break;
+    case QEvent::MouseMove:
+        if (watched == btnDropper) {
+            btnDropperMouseMove();
+        }
+        break;
+    case QEvent::MouseButtonRelease:
+        if (watched == btnDropper) {
+            btnDropperMouseUp(static_cast<QMouseEvent*>(event));
+        }
+        break;
+    default:
+        break;
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
+// A key press or another application taking over ends a bar drag and frees the mouse.
 void TForm1::FormKeyDown() {
     if (BarDragging) {
-        BarDragging = false;
+        EndBarDrag();
     }
 }
 
 void TForm1::AppDeactivate() {
     if (BarDragging) {
-        BarDragging = false;
+        EndBarDrag();
     }
 }
 

@@ -3,12 +3,21 @@
 // The main window: the colour editor in its upper area, the FONT and BODY tag pages below, and the
 // menu bar. It owns every control and the in-memory settings; it reads the settings file once
 // while it is created and writes it once when it closes.
+//
+// The selected colour lives in ColorPanel. Every source of a colour change goes through
+// ChangeColor or the set operations, which update the views in a fixed order; `Updating` keeps the
+// fields' own change events from feeding back while the program writes them.
 
+#include "color/Color.h"
+#include "color/ColorRandomizer.h"
+#include "color/Esl.h"
 #include "settings/ProgramFiles.h"
 #include "settings/Settings.h"
+#include "widgets/PanelDragDrop.h"
+
+#include <array>
 
 #include <QMainWindow>
-#include <QPointer>
 
 class QAction;
 class QFrame;
@@ -18,13 +27,25 @@ class QMenu;
 class QPushButton;
 class QTabWidget;
 class QToolButton;
-class QComboBox;
 
 namespace tintora {
 
+class TColorLookupComboBox;
+class TColorPanel;
+class TGrdBar;
+class TGrdBarSet;
+class THsxPanel;
+class TImageView;
+class TPaintPanel;
 class TUpDown;
 
-class TForm1 : public QMainWindow {
+enum class TEditMode { emEsl, emRgb, emHsv };
+
+// Edits whose typing goes through EditsKeyPress carry this property: "digits", "hex" (digits and
+// A-F) or "signed" (digits and "-").
+inline constexpr char kKeyFilterProperty[] = "tintoraKeyFilter";
+
+class TForm1 : public QMainWindow, private IPanelDropHandler {
     Q_OBJECT
 public:
     static constexpr int ClientWidth = 353;
@@ -52,6 +73,29 @@ public:
     void miTagClick();
     bool TagPagesShown() const;
 
+    // The selected colour and the operations every colour source uses.
+    TColor SelectedColor() const;
+    void ChangeColor(TColor c);
+    void SetColorValue(TColor c);
+    void ShowColorValue(TColor c);
+    void ShowEslBytes(EslBytes e);
+    void ShowHsvEsl(HsvEsl t);
+    void SetEslBytes(EslBytes e);
+    void SetHsvEsl(HsvEsl t);
+    EslBytes GetEslBytes() const;
+    HsvEsl GetHsvEsl() const;
+    TEditMode CurrentEditMode() const;
+    void SetEditMode(TEditMode m);
+    void SelectEditMode(int rgb);
+    void SetUseHsv(bool on);
+    void RefreshTagSamples();
+
+    THsxPanel* SelectedFontPanel() const;
+    THsxPanel* SelectedBodyPanel() const;
+
+    // Palette geometry in pal1's client coordinates; -1 for a gap or outside the grid.
+    static int PaletteCellAt(QPoint p);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -61,8 +105,13 @@ private:
     // Creation, in the order the steps run.
     void FormCreate();
     void BuildUpperArea();
+    void BuildDropper();
     void BuildPages();
+    void BuildFontPage();
+    void BuildBodyPage();
     void BuildMenus();
+    void ConnectColorEditor();
+    void ConnectPalette();
     void ReadSettingsFile();
     void ApplySettings();
     void FormShow();
@@ -73,20 +122,62 @@ private:
 
     void FormKeyDown();
     void AppDeactivate();
+    void EndBarDrag();
     void mcOptClick();
+    // Lets the window paint and take input in the middle of an update, once at a time.
+    void ProcessPendingMessages();
+
+    // Colour editor handlers.
+    void EditESLChange(QLineEdit* sender);
+    void EditRGBChange();
+    bool EditsKeyPress(QObject* edit, QKeyEvent* key);
+    void ImageESLMouseDown(TGrdBar* bar, Qt::MouseButtons buttons, QPoint pos);
+    void ImageESLMouseMove(TGrdBar* bar, Qt::MouseButtons buttons, QPoint pos);
+    void ImageESLMouseUp();
+    void miGbmClick(QObject* sender);
+    void ColorLookupChange();
+    void hsxpnlsChange(THsxPanel* sender);
+    void hsxpnlsMouseLeave(THsxPanel* sender);
+
+    // Palette and colour drag-and-drop.
+    void pal1Paint(QPainter& canvas);
+    void PalsMouseDown(QWidget* sender, Qt::MouseButton button, QPoint pos);
+    void PalsClick();
+    void PalsDblClick();
+    void PickPaletteColor();
+    TColor DragSourceColor(QWidget* panel, bool asSource, QPoint p) const;
+    void PutDroppedColor(QWidget* panel, TColor color, bool asSource, QPoint p);
+    bool IsColorPanel(QWidget* w) const;
+    bool PanelDragOver(QWidget* target, QWidget* source, QPoint pos) override;
+    void PanelDragDrop(QWidget* target, QWidget* source, QPoint pos, bool ctrlHeld) override;
+    void PalsDragDrop(QWidget* target, QWidget* source, QPoint pos, bool ctrlHeld);
+
+    // Screen dropper.
+    void btnDropperMouseDown(QMouseEvent* event);
+    void btnDropperMouseMove();
+    void btnDropperMouseUp(QMouseEvent* event);
+    void SetHintsShown(bool shown);
 
     QAction* AddMenuItem(QMenu* menu, const QString& caption, const QKeySequence& shortcut = {});
 
     TProgramFiles files_;
     TSettings settings_;
+    TColorRandomizer random_;
     bool destroyed_ = false;
     bool firstShow_ = true;
+    bool pumping_ = false;
+    bool hintsShown_ = true;
+    bool dropperErrorShown_ = false;
 
     // Window state.
     bool BarDragging = false;
     bool Updating = false;
+    bool Picking = false;
+    std::array<TColor, PaletteCellCount> palette{};
+    int PaletteDragCell = -1;
 
     QWidget* client_ = nullptr;
+    TGrdBarSet* GBSet = nullptr;
 
     // Upper area.
     QLabel* LabelEqu = nullptr;
@@ -105,8 +196,8 @@ private:
     QToolButton* btnGbmRGB = nullptr;
     QLabel* Label3 = nullptr;
     QLabel* Label1 = nullptr;
-    QFrame* ColorPanel = nullptr;
-    QFrame* pal1 = nullptr;
+    TColorPanel* ColorPanel = nullptr;
+    TPaintPanel* pal1 = nullptr;
     QPushButton* btnCopy = nullptr;
     QToolButton* btnCopyFmt = nullptr;
     QPushButton* btnDropper = nullptr;
@@ -114,11 +205,33 @@ private:
     QPushButton* btnShowExt = nullptr;
     QLabel* Label2 = nullptr;
     QLineEdit* EditRGB = nullptr;
-    QComboBox* ColorLookup = nullptr;
+    TColorLookupComboBox* ColorLookup = nullptr;
     QFrame* Bevel1 = nullptr;
     QTabWidget* PageCtrl = nullptr;
+
+    // Dropper magnifier.
+    QFrame* PanelStretch = nullptr;
+    TImageView* pb2 = nullptr;
+    QFrame* pnlDropperInfo = nullptr;
+    QLabel* LabelCurPos = nullptr;
+    QLabel* LabelRInfo = nullptr;
+    QLabel* LabelGInfo = nullptr;
+    QLabel* LabelBInfo = nullptr;
+
+    // FONT page.
     QWidget* tsFont = nullptr;
+    THsxPanel* pnlStart = nullptr;
+    THsxPanel* pnlMid = nullptr;
+    THsxPanel* pnlEnd = nullptr;
+    THsxPanel* pnlBack = nullptr;
+
+    // BODY page.
     QWidget* tsBody = nullptr;
+    THsxPanel* pnlBgcolor = nullptr;
+    THsxPanel* pnlText = nullptr;
+    THsxPanel* pnlLink = nullptr;
+    THsxPanel* pnlVlink = nullptr;
+    THsxPanel* pnlAlink = nullptr;
 
     // Menu bar.
     QMenu* mcSelColor = nullptr;
@@ -159,6 +272,8 @@ private:
     QAction* miStayOnTop = nullptr;
     QAction* miReadme = nullptr;
     QAction* miAbout = nullptr;
+
+    friend class TForm1Probe; // widget tests look at the controls
 };
 
 } // namespace tintora

@@ -1,6 +1,13 @@
 // The controls of the main window, at their fixed places in the client area.
 
 #include "app/Form1.h"
+#include "color/NamedColors.h"
+#include "widgets/ColorLookupComboBox.h"
+#include "widgets/ColorPanel.h"
+#include "widgets/GrdBar.h"
+#include "widgets/GrdBarSet.h"
+#include "widgets/ImageView.h"
+#include "widgets/PaintPanel.h"
 #include "widgets/UpDown.h"
 
 #include <QComboBox>
@@ -36,8 +43,23 @@ QFrame* MakeSunkenPanel(QWidget* parent, int left, int top, int width, int heigh
     return Place(panel, left, top, width, height);
 }
 
+// The number fields keep the caret where it is when they get the focus; only the RGB field
+// selects its whole text.
+class TNumberEdit : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override {
+        const int caret = cursorPosition();
+        QLineEdit::focusInEvent(event);
+        deselect();
+        setCursorPosition(caret);
+    }
+};
+
 QLineEdit* MakeNumberEdit(QWidget* parent, int top, const QString& text) {
-    auto* edit = new QLineEdit(text, parent);
+    QLineEdit* edit = new TNumberEdit(text, parent);
     edit->setMaxLength(3);
     edit->setAttribute(Qt::WA_InputMethodEnabled, false);
     return Place(edit, 304, top, 42, 20);
@@ -85,10 +107,11 @@ void TForm1::BuildUpperArea() {
 
     Label3 = MakeLabel(c, "選択色 :", 8, 83);
     Label1 = MakeLabel(c, "パレット :", 114, 83);
-    ColorPanel = MakeSunkenPanel(c, 8, 96, 83, 63);
+    ColorPanel = Place(new TColorPanel(c), 8, 96, 83, 63);
     ColorPanel->setToolTip(
         "現在作成している色です。ダブルクリックするとWebカラーにフィットします。");
-    pal1 = MakeSunkenPanel(c, 114, 96, 135, 44);
+    pal1 = Place(new TPaintPanel(c), 114, 96, 135, 44);
+    pal1->SetDefaultPaint(false);
     pal1->setToolTip(
         "選択色などからD&Dして色を保存します。クリックするとこの色が選択色になります。");
 
@@ -112,21 +135,59 @@ void TForm1::BuildUpperArea() {
     EditRGB->setAttribute(Qt::WA_InputMethodEnabled, false);
     EditRGB->setFont(QFont("Monospace", 8));
     Label2->setBuddy(EditRGB);
-    ColorLookup = Place(new QComboBox(c), 114, 163, 135, 20);
+    ColorLookup = Place(new TColorLookupComboBox(c), 114, 163, 135, 20);
     ColorLookup->setMaxVisibleItems(20);
+    ColorLookup->SetDefaultColor(MakeColor(255, 0, 0));
+    QStringList extended;
+    for (const std::string_view line : ExtendedColorLines) {
+        extended << QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
+    }
+    ColorLookup->SetExtendedColors(extended);
+    ColorLookup->SetSelection({csSystemJ, csExtended});
     Label6->setBuddy(ColorLookup);
 
     Bevel1 = Place(new QFrame(c), 8, 189, 338, 9);
     Bevel1->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+
+    GBSet = new TGrdBarSet(this);
+    GBSet->SetBarParent(1, Panel1);
+    GBSet->SetBarParent(2, Panel2);
+    GBSet->SetBarParent(3, Panel3);
 }
 
-void TForm1::BuildPages() {
-    PageCtrl = Place(new QTabWidget(client_), 1, PageCtrlTop, 352, PageCtrlHeight);
-    tsFont = new QWidget;
-    tsBody = new QWidget;
-    PageCtrl->addTab(tsFont, "FONT");
-    PageCtrl->addTab(tsBody, "BODY");
-    PageCtrl->hide();
+void TForm1::BuildDropper() {
+    PanelStretch = Place(new QFrame(client_), 12, 1, 177, 183);
+    PanelStretch->setFrameStyle(QFrame::Box | QFrame::Plain);
+    PanelStretch->setLineWidth(1);
+    PanelStretch->setAutoFillBackground(true);
+    const QRect inside = PanelStretch->contentsRect();
+    constexpr int infoHeight = 15;
+    pnlDropperInfo = Place(new QFrame(PanelStretch), inside.left(),
+                           inside.bottom() + 1 - infoHeight, inside.width(), infoHeight);
+    pnlDropperInfo->setAutoFillBackground(true);
+    QPalette black = pnlDropperInfo->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    pnlDropperInfo->setPalette(black);
+    pb2 = Place(new TImageView(PanelStretch), inside.left(), inside.top(), inside.width(),
+                inside.height() - infoHeight);
+
+    QFont fixed;
+    fixed.setFamilies({"ＭＳ ゴシック", "IPAGothic", "Monospace"});
+    fixed.setPixelSize(12);
+    const auto infoLabel = [&](const QString& text, const QColor& color, int left, int width) {
+        auto* label = Place(new QLabel(text, pnlDropperInfo), left, 1, width, 13);
+        label->setFont(fixed);
+        QPalette p = label->palette();
+        p.setColor(QPalette::WindowText, color);
+        label->setPalette(p);
+        return label;
+    };
+    LabelCurPos = infoLabel("( ***, ***)", Qt::white, 2, 72);
+    LabelRInfo = infoLabel("R", Qt::red, 76, 32);
+    LabelGInfo = infoLabel("G", Qt::green, 108, 32);
+    LabelBInfo = infoLabel("B", Qt::cyan, 140, 32);
+    PanelStretch->hide();
+    PanelStretch->raise();
 }
 
 } // namespace tintora

@@ -1,6 +1,7 @@
 // The menu bar. Commands whose behaviour is not built yet stay disabled rather than pretending.
 
 #include "app/Form1.h"
+#include "widgets/GrdBarSet.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -35,8 +36,7 @@ void TForm1::BuildMenus() {
 
     mcTag = bar->addMenu("タグ作成(&H)");
     miCopyFont = AddMenuItem(mcTag, "fontタグをコピー(&C)", QKeySequence(Qt::CTRL | Qt::Key_F));
-    miCopyBody =
-        AddMenuItem(mcTag, "bodyタグをコピー(&C)...", QKeySequence(Qt::CTRL | Qt::Key_Y));
+    miCopyBody = AddMenuItem(mcTag, "bodyタグをコピー(&C)...", QKeySequence(Qt::CTRL | Qt::Key_Y));
     miCopyBody->setVisible(false);
     msFontTag1 = mcTag->addSeparator();
     miSwap = AddMenuItem(mcTag, "左右色の入れ替え(&P)", Qt::Key_F8);
@@ -63,7 +63,8 @@ void TForm1::BuildMenus() {
     miPaintFontBG->setEnabled(false);
     msFontTag3 = mcTag->addSeparator();
     miSaveTemplate = AddMenuItem(mcTag, "テンプレートとして保存(&T)...", Qt::Key_F11);
-    miDelTemplate = AddMenuItem(mcTag, "テンプレートを削除(&D)", QKeySequence(Qt::CTRL | Qt::Key_D));
+    miDelTemplate =
+        AddMenuItem(mcTag, "テンプレートを削除(&D)", QKeySequence(Qt::CTRL | Qt::Key_D));
     mcTag->setEnabled(false);
 
     mcOpt = bar->addMenu("表示(&V)");
@@ -93,16 +94,37 @@ void TForm1::BuildMenus() {
     connect(miTag, &QAction::triggered, this, [this] { miTagClick(); });
 
     // Not built yet: each is enabled by the change that gives it its behaviour.
-    for (QAction* pending :
-         {miCopy, miBrowse, miFitWebColor, miNega, miRandom, miCopyFont, miCopyBody, miSwap,
-          miUnifyEqu, miUnifySat, miUnifyLum, miLoadBgImage, miClearBgImage, miPreview,
-          miPreviewNew, miDynPreview, miPerformDynPreview, miSaveTemplate, miDelTemplate,
-          miGbmESL, miGbmRGB, miOpt, miStayOnTop, miReadme, miAbout}) {
+    for (QAction* pending : {miCopy,
+                             miBrowse,
+                             miFitWebColor,
+                             miNega,
+                             miRandom,
+                             miCopyFont,
+                             miCopyBody,
+                             miSwap,
+                             miUnifyEqu,
+                             miUnifySat,
+                             miUnifyLum,
+                             miLoadBgImage,
+                             miClearBgImage,
+                             miPreview,
+                             miPreviewNew,
+                             miDynPreview,
+                             miPerformDynPreview,
+                             miSaveTemplate,
+                             miDelTemplate,
+                             miOpt,
+                             miStayOnTop,
+                             miReadme,
+                             miAbout}) {
         pending->setEnabled(false);
     }
     mcCopyFmt->setEnabled(false);
 }
 
-void TForm1::mcOptClick() { miTag->setChecked(btnShowExt->isChecked()); }
+void TForm1::mcOptClick() {
+    (GBSet->GrdBarsMode() == TGrdBarsMode::gbmRGB ? miGbmRGB : miGbmESL)->setChecked(true);
+    miTag->setChecked(btnShowExt->isChecked());
+}
 
 } // namespace tintora

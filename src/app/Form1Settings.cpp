@@ -3,6 +3,7 @@
 #include "app/ErrorReport.h"
 #include "app/Form1.h"
 #include "settings/IniFile2.h"
+#include "widgets/GrdBarSet.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -21,11 +22,19 @@ void TForm1::ReadSettingsFile() {
     ApplySettings();
 }
 
-void TForm1::ApplySettings() {}
+void TForm1::ApplySettings() {
+    SetUseHsv(settings_.UseHSV);
+    GBSet->SetPointer(static_cast<TPointerType>(settings_.GrdBarPointer));
+    SetHintsShown(settings_.ShowHint);
+    palette = settings_.Pallet;
+}
 
 void TForm1::CollectSettings() {
     settings_.Top = y();
     settings_.Left = x();
+    settings_.GrdBarsMode = static_cast<std::int32_t>(GBSet->GrdBarsMode());
+    settings_.GrdBarPointer = static_cast<std::uint8_t>(GBSet->Pointer());
+    settings_.Pallet = palette;
 }
 
 void TForm1::WriteSettingsFile() {

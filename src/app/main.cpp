@@ -6,13 +6,13 @@
 #include "platform/InstanceMarker.h"
 #include "platform/SignalCloser.h"
 
+#include <unistd.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QStandardPaths>
-
-#include <unistd.h>
 
 #ifndef TINTORA_DATA_DIR
 #define TINTORA_DATA_DIR ""

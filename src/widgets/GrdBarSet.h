@@ -7,6 +7,7 @@
 
 #include "color/Color.h"
 #include "color/Esl.h"
+#include "widgets/GrdBar.h"
 #include "widgets/GrdBarTypes.h"
 
 #include <array>
@@ -18,7 +19,7 @@ class QWidget;
 
 namespace tintora {
 
-class TGrdBar;
+
 
 class TGrdBarSet : public QObject {
     Q_OBJECT

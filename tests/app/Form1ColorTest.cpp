@@ -1,0 +1,206 @@
+// The colour editor of the real main window, driven through its fields, bars and swatches.
+
+#include "Form1Probe.h"
+#include "widgets/ColorLookupComboBox.h"
+#include "widgets/ColorPanel.h"
+#include "widgets/GrdBar.h"
+#include "widgets/GrdBarSet.h"
+#include "widgets/HsxPanel.h"
+
+#include <gtest/gtest.h>
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+namespace tintora {
+namespace {
+
+class ColorEditor : public ::testing::Test {
+protected:
+    void SetUp() override {
+        form_ = TForm1Probe::MakeForm(dir_);
+        form_->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
+    }
+
+    TColor Selected() const { return form_->SelectedColor(); }
+    TForm1Probe probe() const { return TForm1Probe(*form_); }
+
+    // Types into a field as the user does: focus, caret at the end, one key per character.
+    static void Type(QLineEdit* edit, const QString& text) {
+        edit->setFocus();
+        edit->end(false);
+        QTest::keyClicks(edit, text);
+    }
+    static void Retype(QLineEdit* edit, const QString& text) {
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, text);
+    }
+
+    QTemporaryDir dir_;
+    std::unique_ptr<TForm1> form_;
+};
+
+TEST_F(ColorEditor, StartsWithRedInTheHueSaturationLuminanceFields) {
+    EXPECT_EQ(Selected(), MakeColor(255, 0, 0));
+    EXPECT_EQ(probe().EditRGB()->text(), "ff0000");
+    EXPECT_EQ(probe().EditEqu()->text(), "0");
+    EXPECT_EQ(probe().EditSat()->text(), "240");
+    EXPECT_EQ(probe().EditLum()->text(), "120");
+    EXPECT_TRUE(probe().pnlStart()->Down());
+    EXPECT_EQ(probe().pnlStart()->Color(), MakeColor(255, 0, 0));
+    EXPECT_EQ(probe().ColorLookup()->currentText(), "赤");
+}
+
+TEST_F(ColorEditor, AHueAboveTheRangeShowsTheLargestHueAndKeepsTheCaret) {
+    QLineEdit* hue = probe().EditEqu();
+    Retype(hue, "250");
+    EXPECT_EQ(hue->text(), "239");
+    EXPECT_EQ(hue->cursorPosition(), 3);
+    EXPECT_EQ(Selected(), EslBytesToColor(PackEslBytes(239, 240, 120)));
+}
+
+TEST_F(ColorEditor, AnEmptyFieldChangesNothingUntilADigitIsTyped) {
+    QLineEdit* sat = probe().EditSat();
+    sat->setFocus();
+    sat->selectAll();
+    QTest::keyClick(sat, Qt::Key_Backspace);
+    EXPECT_EQ(sat->text(), "");
+    EXPECT_EQ(Selected(), MakeColor(255, 0, 0));
+    QTest::keyClicks(sat, "0");
+    EXPECT_EQ(sat->text(), "0");
+    EXPECT_EQ(Selected(), EslBytesToColor(PackEslBytes(0, 0, 120)));
+}
+
+TEST_F(ColorEditor, LettersAreRefusedInTheNumberFields) {
+    QLineEdit* lum = probe().EditLum();
+    Type(lum, "x");
+    EXPECT_EQ(lum->text(), "120");
+}
+
+TEST_F(ColorEditor, InRgbModeAFieldAboveTheRangeSetsTheChannelTo255) {
+    probe().miGbmClick(probe().btnGbmRGB());
+    EXPECT_EQ(probe().LabelEqu()->text(), "　赤(&E):");
+    EXPECT_EQ(probe().Panel1()->width(), 243);
+    form_->ChangeColor(MakeColor(10, 20, 30));
+    Retype(probe().EditEqu(), "300");
+    EXPECT_EQ(probe().EditEqu()->text(), "255");
+    EXPECT_EQ(Selected(), MakeColor(255, 20, 30));
+}
+
+TEST_F(ColorEditor, TheRgbFieldTakesAColourOnlyAtSixDigits) {
+    QLineEdit* rgb = probe().EditRGB();
+    Retype(rgb, "12345");
+    EXPECT_EQ(rgb->text(), "12345");
+    EXPECT_EQ(Selected(), MakeColor(255, 0, 0));
+    QTest::keyClicks(rgb, "6");
+    EXPECT_EQ(Selected(), MakeColor(0x12, 0x34, 0x56));
+    EXPECT_EQ(probe().EditEqu()->text(), QString::number(ColorToEslBytes(Selected()).Hue()));
+    Type(rgb, "g");
+    EXPECT_EQ(rgb->text(), "123456");
+}
+
+TEST_F(ColorEditor, SwitchingModesKeepsTheColourAndRewritesTheFields) {
+    form_->ChangeColor(MakeColor(0x12, 0x34, 0x56));
+    probe().miGbmClick(probe().btnGbmRGB());
+    EXPECT_EQ(Selected(), MakeColor(0x12, 0x34, 0x56));
+    EXPECT_EQ(probe().EditEqu()->text(), "18");
+    EXPECT_EQ(probe().EditSat()->text(), "52");
+    EXPECT_EQ(probe().EditLum()->text(), "86");
+    probe().miGbmClick(probe().btnGbmESL());
+    EXPECT_EQ(Selected(), MakeColor(0x12, 0x34, 0x56));
+    const EslBytes e = ColorToEslBytes(Selected());
+    EXPECT_EQ(probe().EditEqu()->text(), QString::number(e.Hue()));
+    EXPECT_EQ(probe().EditLum()->text(), QString::number(e.Lum()));
+}
+
+TEST_F(ColorEditor, TheHsvScaleShowsDegreesAndPercent) {
+    form_->SetUseHsv(true);
+    EXPECT_EQ(probe().btnGbmESL()->text(), "HSV");
+    form_->ChangeColor(MakeColor(0xff, 0xcc, 0x00));
+    EXPECT_EQ(probe().EditEqu()->text(), "48");
+    EXPECT_EQ(probe().EditSat()->text(), "360");
+    EXPECT_EQ(probe().EditLum()->text(), "50");
+    Retype(probe().EditLum(), "150");
+    EXPECT_EQ(probe().EditLum()->text(), "100");
+    EXPECT_EQ(Selected(), MakeColor(255, 255, 255));
+}
+
+TEST_F(ColorEditor, OneChangeRecoloursThePressedSwatchOfBothPages) {
+    form_->ChangeColor(MakeColor(1, 2, 3));
+    EXPECT_EQ(probe().pnlStart()->Color(), MakeColor(1, 2, 3));
+    EXPECT_EQ(probe().pnlText()->Color(), MakeColor(1, 2, 3));
+    EXPECT_EQ(probe().pnlEnd()->Color(), MakeColor(0, 0, 255));
+    EXPECT_EQ(probe().pnlLink()->Color(), MakeColor(0, 0, 255));
+}
+
+TEST_F(ColorEditor, PressingASwatchMakesItsColourTheSelectedColour) {
+    probe().pnlEnd()->SetDown(true);
+    EXPECT_EQ(Selected(), MakeColor(0, 0, 255));
+    EXPECT_FALSE(probe().pnlStart()->Down());
+    // The BODY page's pressed swatch follows as well.
+    EXPECT_EQ(probe().pnlText()->Color(), MakeColor(0, 0, 255));
+}
+
+TEST_F(ColorEditor, RightDraggingTheHueBarSnapsToStepsOfForty) {
+    TGrdBar* hue = probe().GBSet()->Bar1();
+    ASSERT_EQ(hue->width(), 240);
+    const int y = hue->height() / 2;
+    QTest::mousePress(hue, Qt::RightButton, {}, QPoint(55, y));
+    EXPECT_EQ(probe().EditEqu()->text(), "40");
+    EXPECT_TRUE(probe().BarDragging());
+    EXPECT_FALSE(hue->ShowPointer());
+    QTest::mouseMove(hue, QPoint(61, y));
+    EXPECT_EQ(probe().EditEqu()->text(), "80");
+    QTest::mouseMove(hue, QPoint(235, y));
+    EXPECT_EQ(probe().EditEqu()->text(), "239");
+    QTest::mouseRelease(hue, Qt::RightButton, {}, QPoint(235, y));
+    EXPECT_FALSE(probe().BarDragging());
+    EXPECT_TRUE(hue->ShowPointer());
+}
+
+TEST_F(ColorEditor, RightDraggingTheGreenBarGivesOnlyWebLevels) {
+    probe().miGbmClick(probe().btnGbmRGB());
+    TGrdBar* green = probe().GBSet()->Bar2();
+    ASSERT_EQ(green->width(), 241);
+    const int y = green->height() / 2;
+    QTest::mousePress(green, Qt::RightButton, {}, QPoint(0, y));
+    for (int x = 0; x < 241; x += 7) {
+        QTest::mouseMove(green, QPoint(x, y));
+        const int level = GreenOf(Selected());
+        EXPECT_EQ(level % 51, 0) << "x " << x;
+    }
+    QTest::mouseMove(green, QPoint(240, y));
+    EXPECT_EQ(GreenOf(Selected()), 255);
+    QTest::mouseRelease(green, Qt::RightButton, {}, QPoint(240, y));
+}
+
+TEST_F(ColorEditor, AKeyPressEndsABarDrag) {
+    TGrdBar* lum = probe().GBSet()->Bar3();
+    QTest::mousePress(lum, Qt::LeftButton, {}, QPoint(30, 5));
+    ASSERT_TRUE(probe().BarDragging());
+    EXPECT_EQ(probe().EditLum()->text(), "30");
+    QTest::keyClick(probe().EditLum(), Qt::Key_Shift);
+    EXPECT_FALSE(probe().BarDragging());
+    QTest::mouseMove(lum, QPoint(90, 5));
+    EXPECT_EQ(probe().EditLum()->text(), "30");
+    QTest::mouseRelease(lum, Qt::LeftButton, {}, QPoint(90, 5));
+}
+
+TEST_F(ColorEditor, ANamedColourBecomesTheSelectedColour) {
+    TColorLookupComboBox* lookup = probe().ColorLookup();
+    const int gold = lookup->findText("gold");
+    ASSERT_GE(gold, 0);
+    lookup->setCurrentIndex(gold);
+    emit lookup->activated(gold);
+    EXPECT_EQ(Selected(), MakeColor(0xff, 0xd7, 0x00));
+}
+
+} // namespace
+} // namespace tintora
