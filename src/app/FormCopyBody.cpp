@@ -1,0 +1,171 @@
+#include "app/FormCopyBody.h"
+
+#include "app/DialogPlacement.h"
+#include "app/ErrorReport.h"
+#include "app/HintDisplay.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tintora {
+
+namespace {
+
+// Wide enough for a tag with all five colours on two lines; a long picture name wraps further.
+constexpr int kMemoWidth = 340;
+constexpr int kMemoLines = 5;
+
+} // namespace
+
+TFormCopyBody::TFormCopyBody(const TBodyTagInput& base, std::uint8_t defBodyAttrib, TCopyText copy,
+                             QWidget* parent)
+    : QDialog(parent), base_(base), copy_(std::move(copy)) {
+    BuildControls();
+    FormCreate(defBodyAttrib);
+}
+
+TFormCopyBody::~TFormCopyBody() = default;
+
+void TFormCopyBody::BuildControls() {
+    setWindowTitle("BODYタグのコピー - " + kApplicationTitle);
+
+    grpAttribs = new QGroupBox("タグに含める属性", this);
+    grpAttribs->setToolTip("チェックを外すと、不要な項目をBODYタグから除くことができます。");
+    cbUseBgc = new QCheckBox("&bgcolor", grpAttribs);
+    cbUseBg = new QCheckBox("back&ground", grpAttribs);
+    cbUseText = new QCheckBox("&text", grpAttribs);
+    cbUseLink = new QCheckBox("&link", grpAttribs);
+    cbUseVlink = new QCheckBox("&vlink", grpAttribs);
+    cbUseAlink = new QCheckBox("&alink", grpAttribs);
+    // The page's own attributes on the first row, the three link colours on the second; reading
+    // order is the tab order.
+    auto* boxes = new QGridLayout(grpAttribs);
+    boxes->setContentsMargins(10, 6, 10, 8);
+    boxes->setHorizontalSpacing(16);
+    boxes->setVerticalSpacing(4);
+    QCheckBox* const order[] = {cbUseBgc, cbUseBg, cbUseText, cbUseLink, cbUseVlink, cbUseAlink};
+    for (int i = 0; i < 6; ++i) {
+        boxes->addWidget(order[i], i / 3, i % 3);
+        connect(order[i], &QCheckBox::clicked, this, [this] { cbUseAtrClick(); });
+        if (i > 0) {
+            setTabOrder(order[i - 1], order[i]);
+        }
+    }
+
+    Label1 = new QLabel("コピーされる文字列(&S):", this);
+    memoBodyTag = new QPlainTextEdit(this);
+    memoBodyTag->setReadOnly(true);
+    memoBodyTag->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    memoBodyTag->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    QPalette memoPalette = memoBodyTag->palette();
+    memoPalette.setColor(QPalette::Base, palette().color(QPalette::Window));
+    memoBodyTag->setPalette(memoPalette);
+    const int lineHeight = memoBodyTag->fontMetrics().lineSpacing();
+    memoBodyTag->setFixedSize(kMemoWidth, kMemoLines * lineHeight + 12);
+    Label1->setBuddy(memoBodyTag);
+
+    btnOk = new QPushButton("コピー", this);
+    btnOk->setDefault(true);
+    btnCancel = new QPushButton("キャンセル", this);
+    for (QPushButton* button : {btnOk, btnCancel}) {
+        button->setFixedSize(75, 25);
+    }
+    connect(btnOk, &QPushButton::clicked, this, [this] {
+        btnOkClick();
+        accept();
+    });
+    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    setTabOrder(cbUseAlink, memoBodyTag);
+    setTabOrder(memoBodyTag, btnOk);
+    setTabOrder(btnOk, btnCancel);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(btnOk);
+    buttons->addWidget(btnCancel);
+    auto* main = new QVBoxLayout(this);
+    main->setContentsMargins(8, 8, 8, 8);
+    main->setSpacing(4);
+    main->addWidget(grpAttribs);
+    main->addSpacing(6);
+    main->addWidget(Label1);
+    main->addWidget(memoBodyTag);
+    main->addSpacing(6);
+    main->addLayout(buttons);
+    // The size follows the captions in the dialog's font and stays fixed.
+    main->setSizeConstraint(QLayout::SetFixedSize);
+    main->activate();
+}
+
+void TFormCopyBody::FormCreate(std::uint8_t defBodyAttrib) {
+    const TBodyCopyChoice choice = DefaultBodyCopyChoice(defBodyAttrib, base_.BgImageFile);
+    cbUseBgc->setChecked((choice.Attribs & baBgcolor) != 0);
+    cbUseText->setChecked((choice.Attribs & baText) != 0);
+    cbUseLink->setChecked((choice.Attribs & baLink) != 0);
+    cbUseVlink->setChecked((choice.Attribs & baVlink) != 0);
+    cbUseAlink->setChecked((choice.Attribs & baAlink) != 0);
+    cbUseBg->setChecked(choice.UseBackground);
+}
+
+TBodyCopyChoice TFormCopyBody::Choice() const {
+    std::uint8_t attribs = 0;
+    const std::pair<const QCheckBox*, TBodyAttribBits> bits[] = {
+        {cbUseBgc, baBgcolor}, {cbUseText, baText},   {cbUseLink, baLink},
+        {cbUseVlink, baVlink}, {cbUseAlink, baAlink},
+    };
+    for (const auto& [box, bit] : bits) {
+        if (box->isChecked()) {
+            attribs = static_cast<std::uint8_t>(attribs | bit);
+        }
+    }
+    return TBodyCopyChoice{attribs, cbUseBg->isChecked()};
+}
+
+std::string TFormCopyBody::MakeBodyTag() const {
+    TBodyTagInput input = base_;
+    input.Choice = Choice();
+    return tintora::MakeBodyTag(input);
+}
+
+void TFormCopyBody::cbUseAtrClick() {
+    memoBodyTag->setPlainText(QString::fromStdString(MakeBodyTag()));
+}
+
+void TFormCopyBody::btnOkClick() {
+    if (copy_) {
+        copy_(MakeBodyTag());
+    }
+}
+
+void TFormCopyBody::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    FormShow();
+}
+
+void TFormCopyBody::FormShow() {
+    if (placeAt_) {
+        PlaceDialogOnShow(this, *placeAt_);
+    }
+    SetHintsShown(this, showHint_);
+    cbUseAtrClick();
+}
+
+void CopyBodyTag(QWidget* parent, const TBodyTagInput& base, std::uint8_t defBodyAttrib, bool noAsk,
+                 bool showHints, QPoint placeAt, const TCopyText& copy, const TModalRun& run) {
+    TFormCopyBody dialog(base, defBodyAttrib, copy, parent);
+    if (noAsk) {
+        dialog.btnOkClick();
+        return;
+    }
+    dialog.SetPlaceAt(placeAt);
+    dialog.SetShowHint(showHints);
+    run(dialog);
+}
+
+} // namespace tintora
