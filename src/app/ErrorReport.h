@@ -4,6 +4,8 @@
 // with a stop icon and the application title. Handlers that can fail run through Guarded(), so an
 // error ends the operation, is shown, and the program goes on.
 
+#include "app/ProgramInfo.h"
+
 #include <exception>
 #include <utility>
 
@@ -12,8 +14,6 @@
 class QWidget;
 
 namespace tintora {
-
-inline const QString kApplicationTitle = QStringLiteral("Tintora");
 
 void ShowErrorMessage(QWidget* parent, const QString& message);
 

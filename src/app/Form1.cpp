@@ -1,13 +1,16 @@
 #include "app/Form1.h"
 
 #include "app/ErrorReport.h"
+#include "platform/CopySound.h"
 #include "widgets/ColorLookupComboBox.h"
 #include "widgets/ColorPanel.h"
 #include "widgets/DropperCursor.h"
 #include "widgets/GrdBarSet.h"
 #include "widgets/HsxPanel.h"
+#include "widgets/SampleFont.h"
 #include "widgets/UpDown.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -17,6 +20,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -55,13 +59,18 @@ void TForm1::FormCreate() {
     qApp->installEventFilter(this);
     ConnectColorEditor();
     ConnectPalette();
+    ConnectPages();
+    ConnectCommands();
 
     BarDragging = false;
     Updating = false;
     SeedSettingsFile(files_);
-
+    BuildCopyFormatMenus();
     btnDropper->setCursor(MakeDropperCursor());
     btnDropper->installEventFilter(this);
+    installedFonts_ = ListFontFaces();
+    comboFontFace->addItems(installedFonts_);
+    comboFontFace->setCurrentIndex(-1);
 
     ReadSettingsFile();
     btnShowExtClick();
@@ -71,6 +80,7 @@ void TForm1::FormCreate() {
     ColorLookup->SelectColor(MakeColor(255, 0, 0));
     ColorLookupChange();
     SelectEditMode(settings_.GrdBarsMode);
+    EditGrd->setText(EditGrd->text().replace("%s", kProgramVersion));
 }
 
 // The window's own place and size on the screen, frame included once the window manager has
@@ -137,6 +147,7 @@ void TForm1::btnShowExtClick() {
         }
         PageCtrl->show();
         mcTag->setEnabled(true);
+        mcTagClick();
     } else {
         SetClientHeight(CollapsedClientHeight);
         PageCtrl->hide();
@@ -163,6 +174,12 @@ void TForm1::FormShow() {
     FitUpDown(udEqu, EditEqu);
     FitUpDown(udSat, EditSat);
     FitUpDown(udLum, EditLum);
+    if (!udWave->isHidden()) {
+        FitUpDown(udWave, EditWave);
+        FitUpDown(udWave2, EditWave2);
+    }
+    comboFontSizeChange();
+    comboFontFaceChange();
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
@@ -186,17 +203,20 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     auto* widget = qobject_cast<QWidget*>(watched);
     const bool ours = widget && widget->window() == this;
     switch (event->type()) {
+    case QEvent::ShortcutOverride:
+        // A menu shortcut wins over a text field's own use of the key (Ctrl+Y, Ctrl+E, ...): the
+        // field is told not to take it, so the menu command runs.
+        if (ours && IsMenuShortcut(static_cast<QKeyEvent*>(event)->keyCombination())) {
+            event->ignore();
+            return true;
+        }
+        break;
     case QEvent::KeyPress:
         if (ours) {
             FormKeyDown();
         }
         if (watched->property(kKeyFilterProperty).isValid()) {
             return EditsKeyPress(watched, static_cast<QKeyEvent*>(event));
-        }
-        break;
-    case QEvent::ToolTip:
-        if (ours && !hintsShown_) {
-            return true;
         }
         break;
     case QEvent::MouseButtonPress:
@@ -218,6 +238,28 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         break;
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+bool TForm1::IsMenuShortcut(QKeyCombination key) const {
+    const QKeySequence pressed(key);
+    const auto matches = [&](const auto& self, const QMenu* menu) -> bool {
+        for (const QAction* action : menu->actions()) {
+            if (action->menu() && self(self, action->menu())) {
+                return true;
+            }
+            if (action->isEnabled() && !action->shortcut().isEmpty() &&
+                action->shortcut() == pressed) {
+                return true;
+            }
+        }
+        return false;
+    };
+    for (const QAction* top : menuBar()->actions()) {
+        if (top->menu() && matches(matches, top->menu())) {
+            return true;
+        }
+    }
+    return false;
 }
 
 // A key press or another application taking over ends a bar drag and frees the mouse.

@@ -8,18 +8,31 @@
 // ChangeColor or the set operations, which update the views in a fixed order; `Updating` keeps the
 // fields' own change events from feeding back while the program writes them.
 
+#include "app/ProgramInfo.h"
 #include "color/Color.h"
 #include "color/ColorRandomizer.h"
 #include "color/Esl.h"
+#include "html/BodyTag.h"
+#include "html/CharCase.h"
+#include "html/FontTag.h"
+#include "html/GrdColor.h"
+#include "html/TemplateStorage.h"
 #include "settings/ProgramFiles.h"
 #include "settings/Settings.h"
 #include "widgets/PanelDragDrop.h"
 
 #include <array>
+#include <memory>
+#include <string>
+#include <vector>
 
+#include <QFont>
+#include <QImage>
 #include <QMainWindow>
+#include <QStringList>
 
 class QAction;
+class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -31,8 +44,11 @@ class QToolButton;
 namespace tintora {
 
 class TColorLookupComboBox;
+class TCopySound;
+class TSampleBox;
 class TColorPanel;
 class TGrdBar;
+class TLetterCaseValidator;
 class TGrdBarSet;
 class THsxPanel;
 class TImageView;
@@ -96,6 +112,28 @@ public:
     // Palette geometry in pal1's client coordinates; -1 for a gap or outside the grid.
     static int PaletteCellAt(QPoint p);
 
+    // Case and escaping settings.
+    void SetCharCase(TCaseKind kind, TCharCaseMode mode);
+    TCharCases CharCases() const;
+
+    // The FONT page.
+    TGrdType GetGrdType() const;
+    void SetGrdType(TGrdType t);
+    // The FONT tag of the page as it stands; shows the empty-text message when there is no text.
+    std::string MakeFontTag();
+    // The BODY tag that the copy command would copy with the given attribute choice.
+    TBodyTagInput BodyTagInput() const;
+    const std::string& BgImageFile() const { return bgImageFile_; }
+    void SetBgImageFile(const std::string& name);
+    QString GetSampleFontName() const;
+    void SetSampleFontName(const QString& name);
+    void SetSampleFontSize(int n);
+
+    // The one clipboard writer, with the optional copy sound.
+    void CopyToClipboard(const std::string& text);
+    // A copy format with the attribute case and the selected colour filled in.
+    std::string FormatCopyText(const std::string& format) const;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -112,6 +150,7 @@ private:
     void BuildMenus();
     void ConnectColorEditor();
     void ConnectPalette();
+    void ConnectPages();
     void ReadSettingsFile();
     void ApplySettings();
     void FormShow();
@@ -121,6 +160,7 @@ private:
     void WriteSettingsFile();
 
     void FormKeyDown();
+    bool IsMenuShortcut(QKeyCombination key) const;
     void AppDeactivate();
     void EndBarDrag();
     void mcOptClick();
@@ -152,6 +192,58 @@ private:
     void PanelDragDrop(QWidget* target, QWidget* source, QPoint pos, bool ctrlHeld) override;
     void PalsDragDrop(QWidget* target, QWidget* source, QPoint pos, bool ctrlHeld);
 
+    // Tag pages and their commands.
+    void PageCtrlChange() {}
+    void EditGrdChange();
+    void EditWaveChange(QLineEdit* sender);
+    void btnGrdTypeClick();
+    void btnFontStyleClick();
+    void comboFontFaceChange();
+    void comboFontSizeChange();
+    void GrdSamplePaint(QImage& target);
+    void BodySamplePaint(QImage& target);
+    void miCopyFontClick();
+    void btnCopyBodyClick();
+    void miLoadBgImageClick();
+    void miClearBgImageClick();
+    TFontTagInput FontTagInput() const;
+    TGrdParams GrdParams() const;
+
+    // Colour commands.
+    void BuildCopyFormatMenus();
+    void ConnectCommands();
+    void miCopyClick();
+    void btnCopyFmtClick();
+    void pmCopyFmtPopup(QMenu* menu);
+    void mcCopyFmtClick(int entry);
+    void miBrowseClick();
+    void FitWebColor();
+    void miNegaClick();
+    void miRandomClick();
+    void miSwapClick();
+    void miUnifyClick(int tag);
+    void UnifyPanel(THsxPanel* swatch, int tag, THsxPanel* pressed);
+    void miStayOnTopClick();
+    void mcTagClick();
+    void miReadmeClick();
+    bool IsFontPageShown() const;
+
+    // Templates.
+    void LoadTemplates(const TIniFile2& ini);
+    void SaveTemplates(TIniFile2& ini) const;
+    void miSaveTemplateClick();
+    void miDelTemplateClick();
+    void SaveFontTemplateAs();
+    void SaveBodyTemplateAs();
+    void DeleteSelectedTemplate(QComboBox* combo);
+    void comboFontTemplateChange();
+    void ApplyFontTemplateToPage(const TFontTemplate& t);
+    void comboBodyTemplateChange();
+    void FillTemplateCombo(QComboBox* combo, const std::vector<std::string>& names, int select);
+    // Asks for a template name; empty when the user cancels or gives none.
+    std::string AskTemplateName(QComboBox* combo);
+    bool AskYesNo(const std::string& question);
+
     // Screen dropper.
     void btnDropperMouseDown(QMouseEvent* event);
     void btnDropperMouseMove();
@@ -168,6 +260,16 @@ private:
     bool pumping_ = false;
     bool hintsShown_ = true;
     bool dropperErrorShown_ = false;
+    bool TemplateApplying = false;
+    std::string bgImageFile_;
+    QImage ImageBg; // the background picture, null for none
+    QFont SampleFont;
+    int BaseSampleSize = 12;
+    QStringList installedFonts_;
+    TFontTemplateList fontTemplates_;
+    TBodyTemplateList bodyTemplates_;
+    std::unique_ptr<TCopySound> copySound_;
+    TLetterCaseValidator* rgbCase_ = nullptr;
 
     // Window state.
     bool BarDragging = false;
@@ -220,13 +322,43 @@ private:
 
     // FONT page.
     QWidget* tsFont = nullptr;
+    QLineEdit* EditGrd = nullptr;
+    TSampleBox* GrdSample = nullptr;
+    QToolButton* btnGtNone = nullptr;
+    QToolButton* btnGtTwo = nullptr;
+    QToolButton* btnGtThree = nullptr;
+    QToolButton* btnGtRainBow = nullptr;
+    QToolButton* btnGtWave = nullptr;
     THsxPanel* pnlStart = nullptr;
     THsxPanel* pnlMid = nullptr;
     THsxPanel* pnlEnd = nullptr;
     THsxPanel* pnlBack = nullptr;
+    QComboBox* comboFontFace = nullptr;
+    QComboBox* ComboFontSize = nullptr;
+    QToolButton* btnBold = nullptr;
+    QToolButton* btnItalic = nullptr;
+    QToolButton* btnUnderline = nullptr;
+    QLabel* LabelWave = nullptr;
+    QLineEdit* EditWave = nullptr;
+    TUpDown* udWave = nullptr;
+    QLabel* LabelWave2 = nullptr;
+    QLineEdit* EditWave2 = nullptr;
+    TUpDown* udWave2 = nullptr;
+    QLabel* LabelFontTemplate = nullptr;
+    QComboBox* comboFontTemplate = nullptr;
+    QPushButton* SpeedButton1 = nullptr;
 
     // BODY page.
     QWidget* tsBody = nullptr;
+    TSampleBox* BodySample = nullptr;
+    QPushButton* btnLoadBgImage = nullptr;
+    QPushButton* btnClearBgImage = nullptr;
+    QPushButton* btnCopyBody = nullptr;
+    QLabel* LabelBodyTemplate = nullptr;
+    QComboBox* comboBodyTemplate = nullptr;
+    QLineEdit* EditPreview = nullptr;
+    QPushButton* btnPreview = nullptr;
+    QPushButton* btnPreviewNew = nullptr;
     THsxPanel* pnlBgcolor = nullptr;
     THsxPanel* pnlText = nullptr;
     THsxPanel* pnlLink = nullptr;
@@ -234,6 +366,7 @@ private:
     THsxPanel* pnlAlink = nullptr;
 
     // Menu bar.
+    QMenu* pmCopyFmt = nullptr;
     QMenu* mcSelColor = nullptr;
     QMenu* mcCopyFmt = nullptr;
     QMenu* mcTag = nullptr;

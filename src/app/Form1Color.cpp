@@ -2,12 +2,14 @@
 // here, in a fixed order, and the fields' change events are kept from feeding back.
 
 #include "app/Form1.h"
+#include "app/UpdatingScope.h"
 #include "color/ColorText.h"
 #include "widgets/ColorLookupComboBox.h"
 #include "widgets/ColorPanel.h"
 #include "widgets/GrdBar.h"
 #include "widgets/GrdBarSet.h"
 #include "widgets/HsxPanel.h"
+#include "widgets/SampleBox.h"
 #include "widgets/UpDown.h"
 
 #include <algorithm>
@@ -23,20 +25,6 @@
 namespace tintora {
 
 namespace {
-
-// Saves the guard flag, sets it, and puts the saved value back: nested updates keep it set until
-// the outermost one ends.
-class TUpdatingScope {
-public:
-    explicit TUpdatingScope(bool& flag) : flag_(flag), saved_(flag) { flag_ = true; }
-    ~TUpdatingScope() { flag_ = saved_; }
-    TUpdatingScope(const TUpdatingScope&) = delete;
-    TUpdatingScope& operator=(const TUpdatingScope&) = delete;
-
-private:
-    bool& flag_;
-    bool saved_;
-};
 
 QString Number(int v) {
     return QString::number(v);
@@ -199,7 +187,7 @@ void TForm1::RefreshTagSamples() {
     if (!TagPagesShown()) {
         return;
     }
-    PageCtrl->currentWidget()->update();
+    (IsFontPageShown() ? GrdSample : BodySample)->repaint();
 }
 
 void TForm1::EditESLChange(QLineEdit* sender) {

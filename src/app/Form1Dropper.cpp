@@ -4,6 +4,7 @@
 
 #include "app/ErrorReport.h"
 #include "app/Form1.h"
+#include "app/HintDisplay.h"
 #include "widgets/Frame3D.h"
 #include "widgets/ImageView.h"
 #include "widgets/QtColor.h"

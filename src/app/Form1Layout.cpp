@@ -7,6 +7,7 @@
 #include "widgets/GrdBar.h"
 #include "widgets/GrdBarSet.h"
 #include "widgets/ImageView.h"
+#include "widgets/LetterCaseValidator.h"
 #include "widgets/PaintPanel.h"
 #include "widgets/UpDown.h"
 
@@ -134,6 +135,8 @@ void TForm1::BuildUpperArea() {
     EditRGB->setMaxLength(6);
     EditRGB->setAttribute(Qt::WA_InputMethodEnabled, false);
     EditRGB->setFont(QFont("Monospace", 8));
+    rgbCase_ = new TLetterCaseValidator(EditRGB);
+    EditRGB->setValidator(rgbCase_);
     Label2->setBuddy(EditRGB);
     ColorLookup = Place(new TColorLookupComboBox(c), 114, 163, 135, 20);
     ColorLookup->setMaxVisibleItems(20);

@@ -20,8 +20,6 @@
 
 namespace {
 
-const char* const kHelpFile = "tintora.hlp";
-
 // The marker lives in the user's runtime folder and is named after the executable's file name.
 QString InstanceMarkerName(const tintora::TProgramFolders& folders) {
     const QString exeName = QFileInfo(QString::fromStdString(folders.ExecutablePath)).fileName();
@@ -47,7 +45,6 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("tintora");
     QApplication::setApplicationDisplayName(tintora::kApplicationTitle);
-    app.setProperty("helpFile", kHelpFile);
     QFont font = QApplication::font();
     font.setFamilies({"IPAPGothic", "IPAGothic", "Noto Sans CJK JP", font.family()});
     font.setPixelSize(12);

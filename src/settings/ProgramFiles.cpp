@@ -3,7 +3,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
-
 #include <unistd.h>
 
 namespace tintora {
@@ -23,14 +22,17 @@ std::string Join(const std::string& dir, const std::string& name) {
     return (fs::path(dir) / name).string();
 }
 
-std::string FileNameOf(const std::string& path) { return fs::path(path).filename().string(); }
+std::string FileNameOf(const std::string& path) {
+    return fs::path(path).filename().string();
+}
 
 } // namespace
 
 std::string ReplaceExtension(const std::string& path, const std::string& extension) {
     const auto slash = path.find_last_of('/');
     const auto dot = path.find_last_of('.');
-    const bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
+    const bool hasExtension =
+        dot != std::string::npos && (slash == std::string::npos || dot > slash);
     return (hasExtension ? path.substr(0, dot) : path) + extension;
 }
 
@@ -51,6 +53,7 @@ TProgramFiles ResolveProgramFiles(const TProgramFolders& folders) {
     if (!folders.InstalledDataDir.empty()) {
         files.SeedFiles.push_back(Join(folders.InstalledDataDir, seedName));
     }
+    files.InstalledDataDir = folders.InstalledDataDir;
     return files;
 }
 

@@ -10,9 +10,10 @@
 namespace tintora {
 
 struct TProgramFiles {
-    std::string SettingsFile;             // tintora.INI
-    std::vector<std::string> SeedFiles;   // tintora.IN0 candidates, first found wins
-    std::string PreviewFile;              // tintora.html
+    std::string SettingsFile;           // tintora.INI
+    std::vector<std::string> SeedFiles; // tintora.IN0 candidates, first found wins
+    std::string PreviewFile;            // tintora.html
+    std::string InstalledDataDir;       // the installed data folder (help document, seed file)
 };
 
 struct TProgramFolders {

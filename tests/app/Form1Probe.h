@@ -50,6 +50,24 @@ public:
     THsxPanel* pnlBgcolor() const { return f.pnlBgcolor; }
     std::array<TColor, PaletteCellCount>& palette() const { return f.palette; }
     int& PaletteDragCell() const { return f.PaletteDragCell; }
+    QLineEdit* EditGrd() const { return f.EditGrd; }
+    QToolButton* btnGtNone() const { return f.btnGtNone; }
+    QToolButton* btnGtTwo() const { return f.btnGtTwo; }
+    QToolButton* btnGtWave() const { return f.btnGtWave; }
+    QToolButton* btnBold() const { return f.btnBold; }
+    QComboBox* comboFontFace() const { return f.comboFontFace; }
+    QComboBox* ComboFontSize() const { return f.ComboFontSize; }
+    QComboBox* comboFontTemplate() const { return f.comboFontTemplate; }
+    QComboBox* comboBodyTemplate() const { return f.comboBodyTemplate; }
+    QLineEdit* EditWave() const { return f.EditWave; }
+    QTabWidget* PageCtrl() const { return f.PageCtrl; }
+    QWidget* tsBody() const { return f.tsBody; }
+    QMenu* pmCopyFmt() const { return f.pmCopyFmt; }
+    QMenu* mcCopyFmt() const { return f.mcCopyFmt; }
+    QAction* miCopyFont() const { return f.miCopyFont; }
+    QAction* miStayOnTop() const { return f.miStayOnTop; }
+    THsxPanel* pnlVlink() const { return f.pnlVlink; }
+    THsxPanel* pnlAlink() const { return f.pnlAlink; }
     bool BarDragging() const { return f.BarDragging; }
     bool Picking() const { return f.Picking; }
     TSettings& settings() const { return f.settings_; }
@@ -62,6 +80,21 @@ public:
         f.PalsDragDrop(target, source, p, ctrl);
     }
     void PalsMouseDown(QWidget* sender, QPoint p) { f.PalsMouseDown(sender, Qt::LeftButton, p); }
+    void miCopyClick() { f.miCopyClick(); }
+    void pmCopyFmtPopup(QMenu* menu) { f.pmCopyFmtPopup(menu); }
+    void mcCopyFmtClick(int entry) { f.mcCopyFmtClick(entry); }
+    void FitWebColor() { f.FitWebColor(); }
+    void miNegaClick() { f.miNegaClick(); }
+    void miSwapClick() { f.miSwapClick(); }
+    void miUnifyClick(int tag) { f.miUnifyClick(tag); }
+    void miStayOnTopClick() { f.miStayOnTopClick(); }
+    void miCopyFontClick() { f.miCopyFontClick(); }
+    void btnCopyBodyClick() { f.btnCopyBodyClick(); }
+    void miSaveTemplateClick() { f.miSaveTemplateClick(); }
+    void miDelTemplateClick() { f.miDelTemplateClick(); }
+    void comboFontTemplateChange() { f.comboFontTemplateChange(); }
+    void comboBodyTemplateChange() { f.comboBodyTemplateChange(); }
+    void Close() { f.close(); }
 };
 
 } // namespace tintora

@@ -1,0 +1,275 @@
+// The commands that act on the selected colour as a whole, the copy formats, the tag menu's
+// colour commands, stay-on-top, help, and the one clipboard writer.
+
+#include "app/ErrorReport.h"
+#include "app/Form1.h"
+#include "color/ColorText.h"
+#include "platform/CopySound.h"
+#include "platform/HelpFile.h"
+#include "widgets/ColorPanel.h"
+#include "widgets/GrdBarSet.h"
+#include "widgets/HsxPanel.h"
+#include "widgets/QtColor.h"
+
+#include <array>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QToolButton>
+
+namespace tintora {
+
+namespace {
+
+// The ten copy formats in menu order; "-" is the separator between the table formats and the
+// BODY attribute formats.
+constexpr std::array<const char*, 10> kCopyFormats = {"COLOR=\"#%s\"",
+                                                      "BGCOLOR=\"#%s\"",
+                                                      "BORDERCOLOR=\"#%s\"",
+                                                      "BORDERCOLORDARK=\"#%s\"",
+                                                      "BORDERCOLORLIGHT=\"#%s\"",
+                                                      "-",
+                                                      "TEXT=\"#%s\"",
+                                                      "LINK=\"#%s\"",
+                                                      "ALINK=\"#%s\"",
+                                                      "VLINK=\"#%s\""};
+
+constexpr int kCaptionLimit = 32;
+
+void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
+    for (std::size_t at = text.find(from); at != std::string::npos;
+         at = text.find(from, at + to.size())) {
+        text.replace(at, from.size(), to);
+    }
+}
+
+// A menu caption shows every "&" as typed instead of taking it as the accelerator mark.
+QString EscapeMenuText(QString text) {
+    return text.replace('&', "&&");
+}
+
+} // namespace
+
+void TForm1::CopyToClipboard(const std::string& text) {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(text), QClipboard::Clipboard);
+    if (settings_.PlayCopySound) {
+        if (!copySound_) {
+            copySound_ = std::make_unique<TCopySound>();
+        }
+        copySound_->Play(settings_.CopySound);
+    }
+}
+
+std::string TForm1::FormatCopyText(const std::string& format) const {
+    std::string text = ApplyCharCase(TCaseKind::ckAttribute, format, CharCases());
+    const auto hex = ColorToHexText(SelectedColor(), CharCases().Value);
+    ReplaceAll(text, "%s", hex.View());
+    ReplaceAll(text, "%S", hex.View());
+    return text;
+}
+
+void TForm1::BuildCopyFormatMenus() {
+    pmCopyFmt = new QMenu(this);
+    pmCopyFmt->setToolTipsVisible(true);
+    for (std::size_t i = 0; i < kCopyFormats.size(); ++i) {
+        const QString format = kCopyFormats[i];
+        if (format == "-") {
+            pmCopyFmt->addSeparator();
+            mcCopyFmt->addSeparator();
+            continue;
+        }
+        const int entry = static_cast<int>(i);
+        QAction* popup = pmCopyFmt->addAction(format);
+        popup->setToolTip(format);
+        connect(popup, &QAction::triggered, this, [this, entry] { mcCopyFmtClick(entry); });
+        QAction* sub = mcCopyFmt->addAction(format);
+        connect(sub, &QAction::triggered, this, [this, entry] { mcCopyFmtClick(entry); });
+    }
+    connect(pmCopyFmt, &QMenu::aboutToShow, this, [this] { pmCopyFmtPopup(pmCopyFmt); });
+    connect(mcSelColor, &QMenu::aboutToShow, this, [this] { pmCopyFmtPopup(mcCopyFmt); });
+}
+
+void TForm1::pmCopyFmtPopup(QMenu* menu) {
+    const QList<QAction*> entries = menu->actions();
+    for (int i = 0; i < entries.size() && i < static_cast<int>(kCopyFormats.size()); ++i) {
+        if (entries[i]->isSeparator()) {
+            continue;
+        }
+        QString caption =
+            QString::fromStdString(FormatCopyText(kCopyFormats[static_cast<std::size_t>(i)]));
+        if (caption.size() > kCaptionLimit) {
+            caption = caption.left(kCaptionLimit) + "...";
+        }
+        entries[i]->setText(EscapeMenuText(caption));
+    }
+}
+
+void TForm1::mcCopyFmtClick(int entry) {
+    CopyToClipboard(FormatCopyText(kCopyFormats[static_cast<std::size_t>(entry)]));
+}
+
+void TForm1::btnCopyFmtClick() {
+    pmCopyFmt->popup(btnCopy->mapToGlobal(QPoint(0, btnCopy->height())));
+}
+
+void TForm1::miCopyClick() {
+    std::string text = settings_.AddSharp ? "#" : "";
+    text.append(ColorToHexText(SelectedColor(), CharCases().Value).View());
+    CopyToClipboard(text);
+}
+
+void TForm1::miBrowseClick() {
+    const QColor chosen = QColorDialog::getColor(ToQColor(SelectedColor()), this);
+    if (chosen.isValid()) {
+        ChangeColor(FromQColor(chosen));
+    }
+}
+
+void TForm1::FitWebColor() {
+    const TColor c = SelectedColor();
+    ChangeColor(MakeColor(WebLevel(RedOf(c)), WebLevel(GreenOf(c)), WebLevel(BlueOf(c))));
+}
+
+void TForm1::miNegaClick() {
+    ChangeColor(NegativeColor(SelectedColor()));
+}
+
+void TForm1::miRandomClick() {
+    ChangeColor(random_.Next());
+}
+
+void TForm1::miSwapClick() {
+    const TColor start = pnlStart->Color();
+    pnlStart->SetColor(pnlEnd->Color());
+    pnlEnd->SetColor(start);
+    THsxPanel* pressed = SelectedFontPanel();
+    if (pressed == pnlStart || pressed == pnlEnd) {
+        ChangeColor(pressed->Color());
+    } else {
+        RefreshTagSamples();
+    }
+}
+
+void TForm1::UnifyPanel(THsxPanel* swatch, int tag, THsxPanel* pressed) {
+    if (swatch == pressed) {
+        return; // it holds the selected colour already
+    }
+    FineEsl f = ColorToFineEsl(swatch->Color());
+    const FineEsl selected = GBSet->BarEsl();
+    if (tag == 501) {
+        f.hue = selected.hue;
+    } else if (tag == 502) {
+        f.sat = selected.sat;
+    } else {
+        f.lum = selected.lum;
+    }
+    swatch->SetColor(FineEslToColor(f));
+}
+
+void TForm1::miUnifyClick(int tag) {
+    if (IsFontPageShown()) {
+        THsxPanel* pressed = SelectedFontPanel();
+        for (THsxPanel* swatch : {pnlStart, pnlMid, pnlEnd}) {
+            UnifyPanel(swatch, tag, pressed);
+        }
+    } else {
+        THsxPanel* pressed = SelectedBodyPanel();
+        for (THsxPanel* swatch : {pnlText, pnlLink, pnlVlink, pnlAlink}) {
+            UnifyPanel(swatch, tag, pressed);
+        }
+    }
+    RefreshTagSamples();
+}
+
+void TForm1::miStayOnTopClick() {
+    const TColor remembered = SelectedColor();
+    const int sizeItem = ComboFontSize->currentIndex();
+    miStayOnTop->setChecked(!miStayOnTop->isChecked());
+    // Changing the window's style makes a new native window, which is hidden until shown again.
+    const bool wasVisible = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, miStayOnTop->isChecked());
+    if (wasVisible) {
+        show();
+    }
+    ComboFontSize->setCurrentIndex(sizeItem);
+    comboFontSizeChange();
+    ChangeColor(remembered);
+}
+
+void TForm1::mcTagClick() {
+    miClearBgImage->setEnabled(!bgImageFile_.empty());
+    miDynPreview->setChecked(settings_.DynamicPreview);
+    const bool font = IsFontPageShown();
+    miCopyFont->setVisible(font);
+    miCopyFont->setEnabled(font);
+    miCopyBody->setVisible(!font);
+    miCopyBody->setEnabled(!font);
+    msFontTag1->setVisible(font);
+    miSwap->setVisible(font);
+    const TGrdType type = GetGrdType();
+    miSwap->setEnabled(
+        font && (type == TGrdType::gtTwo || type == TGrdType::gtThree || type == TGrdType::gtWave));
+    // Choosing another sample document belongs to the browser preview, which is not built yet.
+    miPreviewNew->setVisible(!font);
+    miPreviewNew->setEnabled(false);
+    miDelTemplate->setEnabled((font ? comboFontTemplate : comboBodyTemplate)->currentIndex() >= 0);
+}
+
+void TForm1::miReadmeClick() {
+    ShowHelpContents(kHelpFileName, QString::fromStdString(files_.InstalledDataDir));
+}
+
+void TForm1::ConnectCommands() {
+    connect(miCopy, &QAction::triggered, this, [this] { miCopyClick(); });
+    connect(btnCopy, &QPushButton::clicked, this, [this] { miCopyClick(); });
+    connect(btnCopyFmt, &QToolButton::clicked, this, [this] { btnCopyFmtClick(); });
+    connect(miBrowse, &QAction::triggered, this, [this] { miBrowseClick(); });
+    connect(miFitWebColor, &QAction::triggered, this, [this] { FitWebColor(); });
+    connect(ColorPanel, &TPaintPanel::DoubleClick, this, [this] { FitWebColor(); });
+    connect(miNega, &QAction::triggered, this, [this] { miNegaClick(); });
+    connect(miRandom, &QAction::triggered, this, [this] { miRandomClick(); });
+    connect(miCopyFont, &QAction::triggered, this, [this] { miCopyFontClick(); });
+    connect(SpeedButton1, &QPushButton::clicked, this, [this] { miCopyFontClick(); });
+    connect(miCopyBody, &QAction::triggered, this, [this] { btnCopyBodyClick(); });
+    connect(btnCopyBody, &QPushButton::clicked, this, [this] { btnCopyBodyClick(); });
+    connect(miSwap, &QAction::triggered, this, [this] { miSwapClick(); });
+    connect(miUnifyEqu, &QAction::triggered, this, [this] { miUnifyClick(501); });
+    connect(miUnifySat, &QAction::triggered, this, [this] { miUnifyClick(502); });
+    connect(miUnifyLum, &QAction::triggered, this, [this] { miUnifyClick(503); });
+    const auto guarded = [this](auto handler) {
+        return [this, handler] { Guarded(this, [this, handler] { (this->*handler)(); }); };
+    };
+    connect(miLoadBgImage, &QAction::triggered, this, guarded(&TForm1::miLoadBgImageClick));
+    connect(btnLoadBgImage, &QPushButton::clicked, this, guarded(&TForm1::miLoadBgImageClick));
+    connect(miClearBgImage, &QAction::triggered, this, guarded(&TForm1::miClearBgImageClick));
+    connect(btnClearBgImage, &QPushButton::clicked, this, guarded(&TForm1::miClearBgImageClick));
+    connect(miSaveTemplate, &QAction::triggered, this, guarded(&TForm1::miSaveTemplateClick));
+    connect(miDelTemplate, &QAction::triggered, this, guarded(&TForm1::miDelTemplateClick));
+    connect(comboFontTemplate, &QComboBox::activated, this,
+            guarded(&TForm1::comboFontTemplateChange));
+    connect(comboBodyTemplate, &QComboBox::activated, this,
+            guarded(&TForm1::comboBodyTemplateChange));
+    connect(miStayOnTop, &QAction::triggered, this, [this] {
+        // The menu toggled its check mark already; the command toggles it itself.
+        miStayOnTop->setChecked(!miStayOnTop->isChecked());
+        miStayOnTopClick();
+    });
+    connect(miReadme, &QAction::triggered, this, guarded(&TForm1::miReadmeClick));
+    connect(mcTag, &QMenu::aboutToShow, this, [this] { mcTagClick(); });
+    for (QAction* action : {miCopy, miBrowse, miFitWebColor, miNega, miRandom, miCopyFont,
+                            miCopyBody, miSwap, miUnifyEqu, miUnifySat, miUnifyLum, miLoadBgImage,
+                            miClearBgImage, miSaveTemplate, miDelTemplate, miStayOnTop, miReadme}) {
+        action->setEnabled(true);
+    }
+    mcCopyFmt->setEnabled(true);
+    miCopyBody->setEnabled(false);
+}
+
+} // namespace tintora

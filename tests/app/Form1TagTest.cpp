@@ -1,0 +1,248 @@
+// The tag pages and colour commands of the real main window: what reaches the clipboard, what
+// the commands do to the swatches, and templates kept across a restart.
+
+#include "Form1Probe.h"
+#include "ModalAnswer.h"
+#include "widgets/ColorPanel.h"
+#include "widgets/HsxPanel.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+
+namespace tintora {
+namespace {
+
+std::string Clipboard() {
+    return QGuiApplication::clipboard()->text().toStdString();
+}
+
+class TagPages : public ::testing::Test {
+protected:
+    void SetUp() override { Start(); }
+
+    void Start() {
+        form_ = TForm1Probe::MakeForm(dir_);
+        form_->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
+        QGuiApplication::clipboard()->clear();
+    }
+    // Closes the window the normal way, which writes the settings file, and starts a new one.
+    void Restart() {
+        p().Close();
+        form_.reset();
+        Start();
+    }
+
+    TForm1Probe p() const { return TForm1Probe(*form_); }
+
+    QTemporaryDir dir_;
+    std::unique_ptr<TForm1> form_;
+};
+
+TEST_F(TagPages, ThePlainCopyFollowsTheValueCaseAndTheSharpOption) {
+    p().miCopyClick();
+    EXPECT_EQ(Clipboard(), "ff0000");
+    p().settings().AddSharp = true;
+    form_->SetCharCase(TCaseKind::ckValue, TCharCaseMode::ccUpper);
+    p().miCopyClick();
+    EXPECT_EQ(Clipboard(), "#FF0000");
+    EXPECT_EQ(p().EditRGB()->text(), "FF0000");
+}
+
+TEST_F(TagPages, CopyFormatCaptionsShowWhatAClickCopies) {
+    p().pmCopyFmtPopup(p().pmCopyFmt());
+    const QList<QAction*> entries = p().pmCopyFmt()->actions();
+    ASSERT_EQ(entries.size(), 10);
+    EXPECT_EQ(entries[0]->text(), "color=\"#ff0000\"");
+    EXPECT_TRUE(entries[5]->isSeparator());
+    EXPECT_EQ(entries[0]->toolTip(), "COLOR=\"#%s\"");
+    p().mcCopyFmtClick(1);
+    EXPECT_EQ(Clipboard(), "bgcolor=\"#ff0000\"");
+
+    form_->SetCharCase(TCaseKind::ckAttribute, TCharCaseMode::ccUpper);
+    p().pmCopyFmtPopup(p().mcCopyFmt());
+    EXPECT_EQ(p().mcCopyFmt()->actions()[0]->text(), "COLOR=\"#ff0000\"");
+    form_->SetCharCase(TCaseKind::ckAttribute, TCharCaseMode::ccInitialUpper);
+    p().mcCopyFmtClick(9);
+    EXPECT_EQ(Clipboard(), "Vlink=\"#ff0000\"");
+}
+
+TEST_F(TagPages, WebFittingNegativeAndRandom) {
+    form_->ChangeColor(MakeColor(26, 26, 26));
+    p().FitWebColor();
+    EXPECT_EQ(form_->SelectedColor(), MakeColor(0x33, 0x33, 0x33));
+    form_->ChangeColor(MakeColor(25, 25, 25));
+    p().FitWebColor();
+    EXPECT_EQ(form_->SelectedColor(), MakeColor(0, 0, 0));
+
+    form_->ChangeColor(MakeColor(1, 2, 3));
+    p().miNegaClick();
+    EXPECT_EQ(form_->SelectedColor(), MakeColor(254, 253, 252));
+    p().miNegaClick();
+    EXPECT_EQ(form_->SelectedColor(), MakeColor(1, 2, 3));
+}
+
+TEST_F(TagPages, TheFontTagOfTheExampleReachesTheClipboard) {
+    p().btnShowExt()->click();
+    p().EditGrd()->setText("AB");
+    p().btnGtTwo()->click();
+    p().pnlEnd()->SetColor(MakeColor(0, 0, 255));
+    p().ComboFontSize()->setCurrentIndex(p().ComboFontSize()->findText("+1"));
+    p().comboFontFace()->setEditText("MS ゴシック");
+    p().btnBold()->click();
+    p().miCopyFontClick();
+    EXPECT_EQ(Clipboard(), "<b><font size=\"+1\" face=\"MS ゴシック\"><font color=\"#ff0000\">A"
+                           "</font><font color=\"#0000ff\">B</font></font></b>");
+}
+
+TEST_F(TagPages, AnEmptyTextIsReportedAndStillCopied) {
+    p().EditGrd()->clear();
+    p().btnGtNone()->click();
+    QString shown;
+    AnswerNextDialog([&shown](QWidget* box) {
+        shown = static_cast<QMessageBox*>(box)->text();
+        static_cast<QMessageBox*>(box)->accept();
+    });
+    p().miCopyFontClick();
+    EXPECT_EQ(shown, "テキストが設定されていません。");
+    EXPECT_EQ(Clipboard(), "<font color=\"#ff0000\"></font>");
+}
+
+TEST_F(TagPages, ChoosingOneColourWhileTheEndSwatchIsPressedPressesTheBackground) {
+    p().pnlEnd()->SetDown(true);
+    p().btnGtNone()->click();
+    EXPECT_TRUE(p().pnlEnd()->isHidden());
+    EXPECT_TRUE(p().pnlBack()->Down());
+    EXPECT_EQ(form_->SelectedColor(), MakeColor(0, 0, 0));
+}
+
+TEST_F(TagPages, SwapAndUnify) {
+    p().miSwapClick();
+    EXPECT_EQ(p().pnlStart()->Color(), MakeColor(0, 0, 255));
+    EXPECT_EQ(p().pnlEnd()->Color(), MakeColor(255, 0, 0));
+    EXPECT_EQ(form_->SelectedColor(), MakeColor(0, 0, 255)); // pnlStart is the pressed one
+
+    // On the BODY page, unifying the luminance leaves the background and the pressed swatch.
+    p().PageCtrl()->setCurrentWidget(p().tsBody());
+    form_->ChangeColor(EslBytesToColor(PackEslBytes(0, 240, 60)));
+    const TColor bg = p().pnlBgcolor()->Color();
+    const TColor pressed = p().pnlText()->Color();
+    p().miUnifyClick(503);
+    EXPECT_EQ(p().pnlBgcolor()->Color(), bg);
+    EXPECT_EQ(p().pnlText()->Color(), pressed);
+    EXPECT_NEAR(ColorToFineEsl(p().pnlLink()->Color()).lum, 900, 20);
+}
+
+TEST_F(TagPages, StayOnTopKeepsTheColourAndTheFontSize) {
+    form_->ChangeColor(MakeColor(10, 20, 30));
+    p().ComboFontSize()->setCurrentIndex(2);
+    p().miStayOnTopClick();
+    EXPECT_TRUE(p().miStayOnTop()->isChecked());
+    EXPECT_TRUE(form_->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(form_->SelectedColor(), MakeColor(10, 20, 30));
+    EXPECT_EQ(p().ComboFontSize()->currentIndex(), 2);
+    p().miStayOnTopClick();
+    EXPECT_FALSE(form_->windowFlags() & Qt::WindowStaysOnTopHint);
+}
+
+TEST_F(TagPages, TheBodyTagIsCopiedWithoutTheDialogWhenAsked) {
+    p().settings().NoAskBodyAttrib = true;
+    p().settings().DefBodyAttrib = 1 | 4;
+    p().btnCopyBodyClick();
+    EXPECT_EQ(Clipboard(), "<body bgcolor=\"#ffffff\" link=\"#0000ff\">");
+}
+
+TEST_F(TagPages, TheBodyDialogCopiesWhatItShows) {
+    AnswerNextDialog([](QWidget* dialog) {
+        for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+            if (button->text() == "コピー") {
+                button->click();
+            }
+        }
+    });
+    p().btnCopyBodyClick();
+    EXPECT_EQ(Clipboard(), "<body bgcolor=\"#ffffff\" text=\"#ff0000\" link=\"#0000ff\" "
+                           "vlink=\"#800080\" alink=\"#ff0000\">");
+}
+
+// Saves the page under `name` through the real name prompt.
+void SaveTemplate(TForm1Probe p, const QString& name) {
+    AnswerNextDialog([name](QWidget* dialog) {
+        auto* input = static_cast<QInputDialog*>(dialog);
+        input->setTextValue(name);
+        input->accept();
+    });
+    p.miSaveTemplateClick();
+}
+
+TEST_F(TagPages, TemplatesAreSavedAppliedAndKeptAcrossARestart) {
+    p().btnShowExt()->click();
+    p().btnGtWave()->click();
+    p().EditWave()->setText("200");
+    p().pnlEnd()->SetColor(MakeColor(0, 0, 255));
+    p().btnBold()->click();
+    SaveTemplate(p(), "wave1");
+    ASSERT_EQ(p().comboFontTemplate()->count(), 1);
+    EXPECT_EQ(p().comboFontTemplate()->currentText(), "wave1");
+
+    // A name that differs only in case asks before it overwrites; "No" keeps the old one.
+    AnswerNextDialog([](QWidget* dialog) {
+        auto* input = static_cast<QInputDialog*>(dialog);
+        input->setTextValue("WAVE1");
+        input->accept();
+        AnswerNextDialog([](QWidget* question) {
+            static_cast<QMessageBox*>(question)->button(QMessageBox::No)->click();
+        });
+    });
+    p().miSaveTemplateClick();
+    EXPECT_EQ(p().comboFontTemplate()->count(), 1);
+
+    Restart();
+    const std::string ini = [&] {
+        QFile f(dir_.filePath("tintora.INI"));
+        f.open(QIODevice::ReadOnly);
+        return f.readAll().toStdString();
+    }();
+    EXPECT_NE(ini.find("[TEMPLATE]\r\n1:Name=\"wave1\"\r\n1:Type=4\r\n1:C1=255\r\n"
+                       "1:C3=16711680\r\n1:Wave=200\r\n1:Wave2=0\r\n1:CB=0\r\n1:Style=B\r\n"),
+              std::string::npos)
+        << ini;
+    ASSERT_EQ(p().comboFontTemplate()->count(), 1);
+    p().btnShowExt()->click();
+    p().comboFontTemplate()->setCurrentIndex(0);
+    p().comboFontTemplateChange();
+    EXPECT_TRUE(p().btnGtWave()->isChecked());
+    EXPECT_EQ(p().EditWave()->text(), "200");
+    EXPECT_TRUE(p().btnBold()->isChecked());
+    EXPECT_EQ(p().pnlEnd()->Color(), MakeColor(0, 0, 255));
+}
+
+TEST_F(TagPages, DeletingATemplateAsksAndLeavesThePageAsItIs) {
+    p().btnShowExt()->click();
+    p().btnGtWave()->click();
+    SaveTemplate(p(), "one");
+    AnswerNextDialog([](QWidget* question) {
+        static_cast<QMessageBox*>(question)->button(QMessageBox::Yes)->click();
+    });
+    p().miDelTemplateClick();
+    EXPECT_EQ(p().comboFontTemplate()->count(), 0);
+    EXPECT_EQ(p().comboFontTemplate()->currentIndex(), -1);
+    EXPECT_TRUE(p().btnGtWave()->isChecked());
+}
+
+} // namespace
+} // namespace tintora

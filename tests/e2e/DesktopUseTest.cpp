@@ -1,0 +1,150 @@
+// The real program used the way a user does on a real X desktop: the mouse, the keyboard, the
+// screen and the clipboard.
+
+#include "Desktop.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <thread>
+
+namespace tintora::e2e {
+namespace {
+
+using namespace std::chrono_literals;
+
+struct TGeometry {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+};
+
+class DesktopUse : public ::testing::Test {
+protected:
+    void SetUp() override {
+        WriteFile(copy_.SettingsFile(), "[WINDOW]\r\nTop=40\r\nLeft=40\r\n");
+        program_ = copy_.Start(desktop_);
+        window_ = desktop_.WaitForWindow();
+        ASSERT_FALSE(window_.empty()) << desktop_.Describe();
+        Settle();
+        main_ = Geometry(window_);
+        // The window is its menu bar and the client area under it, 189 pixels high collapsed.
+        menuBar_ = main_.height - 189;
+        ASSERT_GT(menuBar_, 10);
+        ASSERT_LT(menuBar_, 60);
+    }
+
+    void TearDown() override {
+        if (program_.Running()) {
+            desktop_.CloseThroughWindowManager(window_);
+            program_.WaitForExit(10s);
+        }
+    }
+
+    // Where a window's own area (inside the frame) lies on the screen.
+    TGeometry Geometry(const std::string& window) const {
+        std::istringstream in(desktop_.Run("xwininfo -id " + window));
+        TGeometry g;
+        for (std::string line; std::getline(in, line);) {
+            const auto colon = line.find(':');
+            if (colon == std::string::npos) {
+                continue;
+            }
+            const std::string key = line.substr(0, colon);
+            const int value = std::atoi(line.c_str() + colon + 1);
+            if (key.find("Absolute upper-left X") != std::string::npos) {
+                g.x = value;
+            } else if (key.find("Absolute upper-left Y") != std::string::npos) {
+                g.y = value;
+            } else if (key == "  Width") {
+                g.width = value;
+            } else if (key == "  Height") {
+                g.height = value;
+            }
+        }
+        return g;
+    }
+
+    // A point of the main window's client area, in screen coordinates.
+    std::string At(int clientX, int clientY) const {
+        return std::to_string(main_.x + clientX) + " " +
+               std::to_string(main_.y + menuBar_ + clientY);
+    }
+
+    void Xdo(const std::string& args) const { desktop_.Status("xdotool " + args); }
+    void Keys(const std::string& keys) const {
+        Xdo("windowactivate --sync " + window_ + " key --delay 40 " + keys);
+        Settle();
+    }
+    static void Settle() { std::this_thread::sleep_for(300ms); }
+
+    std::string Clipboard() const { return desktop_.Run("xclip -o -selection clipboard"); }
+
+    TDesktop desktop_;
+    TProgramCopy copy_;
+    TProcess program_;
+    std::string window_;
+    TGeometry main_;
+    int menuBar_ = 0;
+};
+
+TEST_F(DesktopUse, TheDropperPicksAColourFromAnotherWindow) {
+    desktop_.Status("(display -title colour-block -geometry 160x160+600+380 -size 160x160 "
+                    "xc:'#123456' &)");
+    const std::string block = desktop_.WaitForWindow("colour-block");
+    ASSERT_FALSE(block.empty()) << desktop_.Describe();
+    Settle();
+    const TGeometry g = Geometry(block);
+
+    // Press on the dropper button, drag onto the block, release there.
+    Xdo("mousemove " + At(271 + 37, 133 + 11) + " mousedown 1");
+    Xdo("mousemove --sync " + std::to_string(g.x + 40) + " " + std::to_string(g.y + 40));
+    Xdo("mousemove --sync " + std::to_string(g.x + g.width / 2) + " " +
+        std::to_string(g.y + g.height / 2));
+    Settle();
+    Xdo("mouseup 1");
+    Settle();
+    Keys("F12");
+    EXPECT_EQ(Clipboard(), "123456");
+}
+
+TEST_F(DesktopUse, FontTagColourAndFormatsReachTheClipboard) {
+    Keys("ctrl+g"); // the tag pages
+    main_ = Geometry(window_);
+    // The text field runs across the top of the FONT page, below the page tabs.
+    Xdo("mousemove " + At(120, 194 + 36) + " click 1");
+    Keys("ctrl+a BackSpace H i");
+    // The two-colour button, second of the type buttons.
+    Xdo("mousemove " + At(1 + 4 + 36 + 17, 194 + 36 + 89 - 4 + 10) + " click 1");
+    Keys("ctrl+f");
+    EXPECT_EQ(Clipboard(), "<font color=\"#ff0000\">H</font><font color=\"#0000ff\">i</font>");
+
+    Keys("F12");
+    EXPECT_EQ(Clipboard(), "ff0000");
+
+    // The narrow button beside "コピー" opens the formats; the first is COLOR.
+    Xdo("mousemove " + At(328 + 9, 106 + 11) + " click 1");
+    Settle();
+    Xdo("key Down Return");
+    Settle();
+    EXPECT_EQ(Clipboard(), "color=\"#ff0000\"");
+}
+
+TEST_F(DesktopUse, TheBodyTagIsCopiedThroughItsDialog) {
+    Keys("ctrl+g");
+    // The BODY tab, right of the FONT tab.
+    Xdo("mousemove " + At(1 + 80, 194 + 10) + " click 1");
+    Settle();
+    Keys("ctrl+y");
+    const std::string dialog = desktop_.WaitForWindow("BODYタグのコピー - Tintora");
+    ASSERT_FALSE(dialog.empty()) << desktop_.Describe();
+    Settle();
+    Xdo("windowactivate --sync " + dialog + " key Return");
+    Settle();
+    EXPECT_EQ(Clipboard(), "<body bgcolor=\"#ffffff\" text=\"#ff0000\" link=\"#0000ff\" "
+                           "vlink=\"#800080\" alink=\"#ff0000\">");
+}
+
+} // namespace
+} // namespace tintora::e2e
