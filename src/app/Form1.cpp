@@ -26,6 +26,7 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
+#include <QToolButton>
 
 namespace tintora {
 
@@ -67,7 +68,6 @@ void TForm1::FormCreate() {
     SeedSettingsFile(files_);
     BuildCopyFormatMenus();
     btnDropper->setCursor(MakeDropperCursor());
-    btnDropper->installEventFilter(this);
     installedFonts_ = ListFontFaces();
     comboFontFace->addItems(installedFonts_);
     comboFontFace->setCurrentIndex(-1);
@@ -232,6 +232,8 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonRelease:
         if (watched == btnDropper) {
             btnDropperMouseUp(static_cast<QMouseEvent*>(event));
+        } else if (watched == btnCopy || watched == btnCopyFmt) {
+            btnCopyMouseUp(static_cast<QMouseEvent*>(event));
         }
         break;
     default:

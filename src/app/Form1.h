@@ -214,6 +214,7 @@ private:
     void ConnectCommands();
     void miCopyClick();
     void btnCopyFmtClick();
+    void btnCopyMouseUp(QMouseEvent* event);
     void pmCopyFmtPopup(QMenu* menu);
     void mcCopyFmtClick(int entry);
     void miBrowseClick();

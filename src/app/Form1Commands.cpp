@@ -20,6 +20,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QToolButton>
@@ -117,6 +118,12 @@ void TForm1::mcCopyFmtClick(int entry) {
 
 void TForm1::btnCopyFmtClick() {
     pmCopyFmt->popup(btnCopy->mapToGlobal(QPoint(0, btnCopy->height())));
+}
+
+void TForm1::btnCopyMouseUp(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) {
+        btnCopyFmtClick();
+    }
 }
 
 void TForm1::miCopyClick() {

@@ -1,6 +1,7 @@
 // The controls of the main window, at their fixed places in the client area.
 
 #include "app/Form1.h"
+#include "app/Placement.h"
 #include "color/NamedColors.h"
 #include "widgets/ColorLookupComboBox.h"
 #include "widgets/ColorPanel.h"
@@ -23,12 +24,6 @@
 namespace tintora {
 
 namespace {
-
-template <typename W>
-W* Place(W* widget, int left, int top, int width, int height) {
-    widget->setGeometry(left, top, width, height);
-    return widget;
-}
 
 QLabel* MakeLabel(QWidget* parent, const QString& text, int left, int top, int width = -1,
                   int height = 12) {

@@ -1,6 +1,7 @@
 // The two tag pages below the colour editor: FONT (gradient text) and BODY (page colours).
 
 #include "app/Form1.h"
+#include "app/Placement.h"
 #include "html/FontTag.h"
 #include "widgets/BodySample.h"
 #include "widgets/GrdSample.h"
@@ -19,12 +20,6 @@
 namespace tintora {
 
 namespace {
-
-template <typename W>
-W* Place(W* widget, int left, int top, int width, int height) {
-    widget->setGeometry(left, top, width, height);
-    return widget;
-}
 
 THsxPanel* MakeSwatch(QWidget* page, const QString& caption, const QString& hint, TColor color,
                       int left, int top) {

@@ -3,6 +3,7 @@
 // The colour value as the six hexadecimal digits RRGGBB of HTML, and back.
 
 #include "color/Color.h"
+#include "text/Ascii.h"
 #include "text/CharCaseMode.h"
 
 #include <array>
@@ -39,20 +40,6 @@ constexpr TColorHexText ColorToHexText(TColor c, TCharCaseMode valueCase) {
 
 // ColorToHexText as a string, for callers that keep the text.
 std::string ColorToHexString(TColor c, TCharCaseMode valueCase);
-
-// 0..15 for 0-9, A-F and a-f; -1 for any other character.
-constexpr int HexDigitValue(char ch) {
-    if (ch >= '0' && ch <= '9') {
-        return ch - '0';
-    }
-    if (ch >= 'A' && ch <= 'F') {
-        return ch - 'A' + 10;
-    }
-    if (ch >= 'a' && ch <= 'f') {
-        return ch - 'a' + 10;
-    }
-    return -1;
-}
 
 // Reads RRGGBB as typed into the RGB field: exactly six characters, each 0-9, A-F or a-f. Anything
 // else (a "#", spaces, five or seven digits) gives no value.

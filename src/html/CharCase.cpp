@@ -1,32 +1,10 @@
 #include "html/CharCase.h"
 
+#include "text/Ascii.h"
+
 namespace tintora {
 
 namespace {
-
-constexpr char ToLowerAscii(char ch) {
-    return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch;
-}
-
-constexpr char ToUpperAscii(char ch) {
-    return ch >= 'a' && ch <= 'z' ? static_cast<char>(ch - 'a' + 'A') : ch;
-}
-
-std::string LowerAscii(std::string_view text) {
-    std::string result(text);
-    for (char& ch : result) {
-        ch = ToLowerAscii(ch);
-    }
-    return result;
-}
-
-std::string UpperAscii(std::string_view text) {
-    std::string result(text);
-    for (char& ch : result) {
-        ch = ToUpperAscii(ch);
-    }
-    return result;
-}
 
 TCharCaseMode DialogSampleMode(TCharCaseMode mode) {
     return mode == TCharCaseMode::ccLower || mode == TCharCaseMode::ccUpper
@@ -37,10 +15,10 @@ TCharCaseMode DialogSampleMode(TCharCaseMode mode) {
 } // namespace
 
 std::string CapitalizeName(std::string_view text) {
-    std::string result = LowerAscii(text);
+    std::string result = AsciiLowered(text);
     if (!result.empty()) {
         // Only a lower-case letter changes, so a leading digit, "#" or "<" stays as it is.
-        result.front() = ToUpperAscii(result.front());
+        result.front() = AsciiToUpper(result.front());
     }
     return result;
 }
@@ -48,9 +26,9 @@ std::string CapitalizeName(std::string_view text) {
 std::string ApplyCharCase(TCharCaseMode mode, std::string_view name) {
     switch (mode) {
     case TCharCaseMode::ccLower:
-        return LowerAscii(name);
+        return AsciiLowered(name);
     case TCharCaseMode::ccUpper:
-        return UpperAscii(name);
+        return AsciiUppered(name);
     case TCharCaseMode::ccInitialUpper:
         return CapitalizeName(name);
     }

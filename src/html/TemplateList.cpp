@@ -1,33 +1,11 @@
 #include "html/TemplateList.h"
 
+#include "text/Ascii.h"
+
 namespace tintora {
 
-namespace {
-
-unsigned char FoldAscii(char ch) {
-    const auto byte = static_cast<unsigned char>(ch);
-    return byte >= 'A' && byte <= 'Z' ? static_cast<unsigned char>(byte - 'A' + 'a') : byte;
-}
-
-int CompareFolded(std::string_view a, std::string_view b) {
-    const std::size_t common = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < common; ++i) {
-        const unsigned char x = FoldAscii(a[i]);
-        const unsigned char y = FoldAscii(b[i]);
-        if (x != y) {
-            return x < y ? -1 : 1;
-        }
-    }
-    if (a.size() == b.size()) {
-        return 0;
-    }
-    return a.size() < b.size() ? -1 : 1;
-}
-
-} // namespace
-
 int CompareTemplateNames(std::string_view a, std::string_view b) {
-    if (const int folded = CompareFolded(a, b); folded != 0) {
+    if (const int folded = CompareIgnoringAsciiCase(a, b); folded != 0) {
         return folded;
     }
     const int exact = a.compare(b);
@@ -35,7 +13,7 @@ int CompareTemplateNames(std::string_view a, std::string_view b) {
 }
 
 bool SameTemplateName(std::string_view a, std::string_view b) {
-    return CompareFolded(a, b) == 0;
+    return EqualsIgnoringAsciiCase(a, b);
 }
 
 } // namespace tintora

@@ -1,5 +1,6 @@
 #include "settings/IniFile2.h"
 
+#include "text/Ascii.h"
 #include "text/CodePage.h"
 #include "text/Encoding.h"
 
@@ -36,30 +37,6 @@ std::string_view Trim(std::string_view text) {
 
 bool IsBlankLine(std::string_view text) {
     return Trim(text).empty();
-}
-
-char AsciiLower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool SameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (AsciiLower(a[i]) != AsciiLower(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
-
-std::string LowerName(std::string_view name) {
-    std::string lower(name);
-    for (char& c : lower) {
-        c = AsciiLower(c);
-    }
-    return lower;
 }
 
 // Names given by callers are brought into the form names read from the file have, so that what is
@@ -161,19 +138,6 @@ std::string ValueByReadingRule(std::string_view raw) {
     return std::string(CutAtCharBoundary(value, TIniFile2::MaxValueLength, TCodePage::cpUtf8));
 }
 
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
-
 // Hexadecimal is read into 32 bits and taken as signed, so "$FFFFFFFF" is -1, as files written on
 // the Windows system expect.
 std::optional<std::int32_t> ParseHex(std::string_view digits) {
@@ -182,7 +146,7 @@ std::optional<std::int32_t> ParseHex(std::string_view digits) {
     }
     std::uint64_t value = 0;
     for (const char c : digits) {
-        const int digit = HexDigit(c);
+        const int digit = HexDigitValue(c);
         if (digit < 0) {
             return std::nullopt;
         }
@@ -379,8 +343,9 @@ struct TIniFile2::Impl {
         for (std::size_t i = 0; i < lines.size(); ++i) {
             const TLine& line = lines[i];
             if (line.kind == TLineKind::lkSection) {
-                inSection = SameName(line.Name(), section);
-            } else if (inSection && line.kind == TLineKind::lkKey && SameName(line.Name(), key)) {
+                inSection = EqualsIgnoringAsciiCase(line.Name(), section);
+            } else if (inSection && line.kind == TLineKind::lkKey &&
+                       EqualsIgnoringAsciiCase(line.Name(), key)) {
                 return i;
             }
         }
@@ -389,7 +354,8 @@ struct TIniFile2::Impl {
 
     std::size_t FindSection(std::string_view section) const {
         for (std::size_t i = 0; i < lines.size(); ++i) {
-            if (lines[i].kind == TLineKind::lkSection && SameName(lines[i].Name(), section)) {
+            if (lines[i].kind == TLineKind::lkSection &&
+                EqualsIgnoringAsciiCase(lines[i].Name(), section)) {
                 return i;
             }
         }
@@ -504,7 +470,7 @@ std::vector<std::string> TIniFile2::SectionNames() const {
     std::vector<std::string> names;
     std::set<std::string> seen;
     for (const TLine& line : impl_->lines) {
-        if (line.kind == TLineKind::lkSection && seen.insert(LowerName(line.Name())).second) {
+        if (line.kind == TLineKind::lkSection && seen.insert(AsciiLowered(line.Name())).second) {
             names.emplace_back(line.Name());
         }
     }
@@ -518,9 +484,9 @@ std::vector<std::string> TIniFile2::KeyNames(std::string_view section) const {
     bool inSection = false;
     for (const TLine& line : impl_->lines) {
         if (line.kind == TLineKind::lkSection) {
-            inSection = SameName(line.Name(), wanted);
+            inSection = EqualsIgnoringAsciiCase(line.Name(), wanted);
         } else if (inSection && line.kind == TLineKind::lkKey &&
-                   seen.insert(LowerName(line.Name())).second) {
+                   seen.insert(AsciiLowered(line.Name())).second) {
             names.emplace_back(line.Name());
         }
     }
@@ -610,7 +576,7 @@ void TIniFile2::EraseSection(std::string_view section) {
     bool erasing = false;
     for (TLine& line : impl_->lines) {
         if (line.kind == TLineKind::lkSection) {
-            erasing = SameName(line.Name(), name);
+            erasing = EqualsIgnoringAsciiCase(line.Name(), name);
         }
         if (erasing && (line.kind != TLineKind::lkOther || IsBlankLine(line.text))) {
             continue;

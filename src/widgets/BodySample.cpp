@@ -1,5 +1,6 @@
 #include "widgets/BodySample.h"
 
+#include "widgets/QtColor.h"
 #include "widgets/SampleSurface.h"
 
 #include <QPainter>
@@ -22,7 +23,7 @@ int DrawLine(QPainter& painter, const QFont& base, int width, int top, const TLi
     font.setBold(line.Bold);
     font.setUnderline(line.Underline);
     painter.setFont(font);
-    painter.setPen(SampleQColor(line.Color));
+    painter.setPen(ToQColor(line.Color));
     // Centred lines may be wider than the box; only the drawing is clipped, not the layout.
     const int flags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip;
     QRect took;
@@ -48,7 +49,7 @@ void PaintBodySample(QImage& target, const TBodySampleInput& input) {
     }
     const int width = target.width();
     const int height = target.height();
-    target.fill(SampleQColor(input.Bgcolor));
+    target.fill(ToQColor(input.Bgcolor));
     PaintBgTiles(target, width, height, input.BgPicture);
 
     QPainter painter(&target);

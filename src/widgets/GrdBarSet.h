@@ -19,8 +19,6 @@ class QWidget;
 
 namespace tintora {
 
-
-
 class TGrdBarSet : public QObject {
     Q_OBJECT
 public:

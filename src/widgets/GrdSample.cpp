@@ -1,6 +1,7 @@
 #include "widgets/GrdSample.h"
 
 #include "text/Encoding.h"
+#include "widgets/QtColor.h"
 #include "widgets/SampleSurface.h"
 
 #include <algorithm>
@@ -37,7 +38,7 @@ void PaintGrdSample(QImage& target, const TGrdSampleInput& input) {
     }
     const int width = target.width();
     const int height = target.height();
-    target.fill(SampleQColor(input.Back));
+    target.fill(ToQColor(input.Back));
     PaintBgTiles(target, width, height, input.BgPicture);
 
     QPainter painter(&target);
@@ -59,7 +60,7 @@ void PaintGrdSample(QImage& target, const TGrdSampleInput& input) {
             break;
         }
         const QString text = CharText(ch, input.CodePage);
-        painter.setPen(SampleQColor(colorizer.ColorAt(i)));
+        painter.setPen(ToQColor(colorizer.ColorAt(i)));
         painter.drawText(x, baseline, text);
         x += CharAdvance(metrics, text);
         ++i;

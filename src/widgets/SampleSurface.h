@@ -13,11 +13,6 @@ class QPainter;
 
 namespace tintora {
 
-// A colour value as an opaque Qt colour, for painting. Only the low 24 bits are used.
-inline QColor SampleQColor(TColor c) {
-    return QColor(RedOf(c), GreenOf(c), BlueOf(c));
-}
-
 // Tiles `picture` over the area (0, 0) .. (width - 1, height - 1) of `surface` in two passes: the
 // picture down the left column at (1, 1 + k * h) for k = 0 .. (height - 2) / h, then the strip of
 // the surface at (1, 1), w x (height - 2) pixels, copied to (1 + k * w, 1) for

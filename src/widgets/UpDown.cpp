@@ -1,10 +1,10 @@
 #include "widgets/UpDown.h"
 
+#include <algorithm>
+
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolButton>
-
-#include <algorithm>
 
 namespace tintora {
 
@@ -52,9 +52,8 @@ void TUpDown::SetRange(std::int16_t min, std::int16_t max) {
 }
 
 void TUpDown::SetPosition(int position) {
-    position_ = static_cast<std::int16_t>(
-        std::clamp(position, static_cast<int>(std::min(min_, max_)),
-                   static_cast<int>(std::max(min_, max_))));
+    position_ = static_cast<std::int16_t>(std::clamp(
+        position, static_cast<int>(std::min(min_, max_)), static_cast<int>(std::max(min_, max_))));
     WriteBuddy();
 }
 

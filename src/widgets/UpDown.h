@@ -8,11 +8,11 @@
 // Reading Position() takes the buddy's text first: a valid number within the range becomes the
 // position; any other text leaves the last position in force.
 
+#include <cstdint>
+
 #include <QLineEdit>
 #include <QPointer>
 #include <QWidget>
-
-#include <cstdint>
 
 class QToolButton;
 
@@ -23,7 +23,8 @@ class TUpDown : public QWidget {
 public:
     enum class TOrientation { udVertical, udHorizontal };
 
-    explicit TUpDown(QWidget* parent = nullptr, TOrientation orientation = TOrientation::udVertical);
+    explicit TUpDown(QWidget* parent = nullptr,
+                     TOrientation orientation = TOrientation::udVertical);
 
     void SetAssociate(QLineEdit* buddy);
     QLineEdit* Associate() const { return buddy_; }

@@ -36,6 +36,7 @@ public:
     TPaintPanel* pal1() const { return f.pal1; }
     QPushButton* btnShowExt() const { return f.btnShowExt; }
     QPushButton* btnDropper() const { return f.btnDropper; }
+    QPushButton* btnCopy() const { return f.btnCopy; }
     QFrame* PanelStretch() const { return f.PanelStretch; }
     QLabel* LabelRInfo() const { return f.LabelRInfo; }
     QToolButton* btnGbmRGB() const { return f.btnGbmRGB; }

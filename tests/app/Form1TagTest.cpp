@@ -81,6 +81,13 @@ TEST_F(TagPages, CopyFormatCaptionsShowWhatAClickCopies) {
     EXPECT_EQ(Clipboard(), "Vlink=\"#ff0000\"");
 }
 
+TEST_F(TagPages, ARightClickOnTheCopyButtonOpensTheFormats) {
+    QTest::mouseClick(p().btnCopy(), Qt::RightButton);
+    EXPECT_TRUE(p().pmCopyFmt()->isVisible());
+    p().pmCopyFmt()->close();
+    EXPECT_EQ(Clipboard(), "");
+}
+
 TEST_F(TagPages, WebFittingNegativeAndRandom) {
     form_->ChangeColor(MakeColor(26, 26, 26));
     p().FitWebColor();
