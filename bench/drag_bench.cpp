@@ -20,7 +20,10 @@ void HueBarDragStep(benchmark::State& state, bool tagPagesShown) {
     files.SettingsFile = dir.filePath("tintora.INI").toStdString();
     tintora::TForm1 form(files);
     form.show();
-    QTest::qWaitForWindowExposed(&form);
+    if (!QTest::qWaitForWindowExposed(&form)) {
+        state.SkipWithError("the main window was not shown");
+        return;
+    }
     if (tagPagesShown) {
         form.miTagClick();
     }
