@@ -128,6 +128,17 @@ TEST_F(Palette, ASingleClickPicksUnlessDoubleClicksAreAsked) {
     EXPECT_EQ(form_->SelectedColor(), MakeColor(6, 0, 0));
 }
 
+TEST_F(Palette, CellsAreSunkenFramesFilledWithTheirColours) {
+    const QImage shown = p().pal1()->grab().toImage();
+    const QPalette colors = p().pal1()->palette();
+    const auto rgb = [&](int x, int y) { return shown.pixel(x, y) & 0xFFFFFF; };
+    // Cell 9 (row 1, column 1) spans x 17..32 and y 15..28.
+    EXPECT_EQ(rgb(17, 15), colors.color(QPalette::Dark).rgb() & 0xFFFFFF);   // top-left edge
+    EXPECT_EQ(rgb(32, 28), colors.color(QPalette::Light).rgb() & 0xFFFFFF);  // bottom-right edge
+    EXPECT_EQ(rgb(25, 21), 0x090000u);                                       // the colour, as RGB
+    EXPECT_EQ(rgb(33, 21), colors.color(QPalette::Button).rgb() & 0xFFFFFF); // the gap
+}
+
 TEST_F(Palette, APressOnAGapStartsNoDrag) {
     p().PalsMouseDown(p().pal1(), QPoint(16, 3));
     EXPECT_EQ(p().PaletteDragCell(), -1);
