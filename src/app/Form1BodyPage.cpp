@@ -34,11 +34,7 @@ void TForm1::BodySamplePaint(QImage& target) {
         return;
     }
     TBodySampleInput in;
-    in.Bgcolor = pnlBgcolor->Color();
-    in.Text = pnlText->Color();
-    in.Link = pnlLink->Color();
-    in.Vlink = pnlVlink->Color();
-    in.Alink = pnlAlink->Color();
+    in.Page = BodyTagInput().Colors;
     in.Font = BodySampleFont(GetSampleFontName());
     in.BgPicture = ImageBg;
     in.Colors = TSystemColors::From(QWidget::palette());

@@ -234,7 +234,7 @@ void TForm1::comboBodyTemplateChange() {
         return;
     }
     const TBodyTemplate& t = bodyTemplates_.TemplateAt(static_cast<std::size_t>(index));
-    const TBodyColors colors = BodyTemplateColors(t);
+    const TBodyColors& colors = t.Colors;
     pnlBgcolor->SetColor(colors.Bgcolor);
     pnlText->SetColor(colors.Text);
     pnlLink->SetColor(colors.Link);

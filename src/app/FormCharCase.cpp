@@ -1,5 +1,6 @@
 #include "app/FormCharCase.h"
 
+#include "app/DialogLayout.h"
 #include "app/DialogPlacement.h"
 #include "app/ErrorReport.h"
 #include "app/HintDisplay.h"
@@ -36,16 +37,10 @@ TFormCharCase::TFormCharCase(QWidget* parent) : QDialog(parent) {
     EditCcSample = new QLineEdit(this);
     EditCcSample->setReadOnly(true);
     EditCcSample->setFrame(false);
-    QPalette samplePalette = EditCcSample->palette();
-    samplePalette.setColor(QPalette::Base, palette().color(QPalette::Window));
-    EditCcSample->setPalette(samplePalette);
+    ShowOnDialogColour(EditCcSample, this);
 
     btnOk = new QPushButton("OK", this);
-    btnOk->setDefault(true);
     btnCancel = new QPushButton("キャンセル", this);
-    for (QPushButton* button : {btnOk, btnCancel}) {
-        button->setFixedSize(75, 25);
-    }
     connect(btnOk, &QPushButton::clicked, this, &QDialog::accept);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -60,23 +55,7 @@ TFormCharCase::TFormCharCase(QWidget* parent) : QDialog(parent) {
     for (QGroupBox* group : {rgCcElement, rgCcAttrib, rgCcValue}) {
         group->setFixedWidth(groupWidth);
     }
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnOk);
-    buttons->addWidget(btnCancel);
-
-    auto* main = new QVBoxLayout(this);
-    main->setContentsMargins(8, 8, 8, 8);
-    main->setSpacing(4);
-    main->addLayout(groups);
-    main->addSpacing(6);
-    main->addWidget(Label1);
-    main->addWidget(EditCcSample);
-    main->addSpacing(6);
-    main->addLayout(buttons);
-    // The size follows the captions in the dialog's font and stays fixed.
-    main->setSizeConstraint(QLayout::SetFixedSize);
-    main->activate();
+    LayOutChoiceDialog(this, groups, Label1, EditCcSample, btnOk, btnCancel);
 
     rgCcElementClick();
 }

@@ -1,5 +1,6 @@
 #include "app/FormCopyBody.h"
 
+#include "app/DialogLayout.h"
 #include "app/DialogPlacement.h"
 #include "app/ErrorReport.h"
 #include "app/HintDisplay.h"
@@ -63,19 +64,13 @@ void TFormCopyBody::BuildControls() {
     memoBodyTag->setReadOnly(true);
     memoBodyTag->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     memoBodyTag->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    QPalette memoPalette = memoBodyTag->palette();
-    memoPalette.setColor(QPalette::Base, palette().color(QPalette::Window));
-    memoBodyTag->setPalette(memoPalette);
+    ShowOnDialogColour(memoBodyTag, this);
     const int lineHeight = memoBodyTag->fontMetrics().lineSpacing();
     memoBodyTag->setFixedSize(kMemoWidth, kMemoLines * lineHeight + 12);
     Label1->setBuddy(memoBodyTag);
 
     btnOk = new QPushButton("コピー", this);
-    btnOk->setDefault(true);
     btnCancel = new QPushButton("キャンセル", this);
-    for (QPushButton* button : {btnOk, btnCancel}) {
-        button->setFixedSize(75, 25);
-    }
     connect(btnOk, &QPushButton::clicked, this, [this] {
         btnOkClick();
         accept();
@@ -85,22 +80,9 @@ void TFormCopyBody::BuildControls() {
     setTabOrder(memoBodyTag, btnOk);
     setTabOrder(btnOk, btnCancel);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnOk);
-    buttons->addWidget(btnCancel);
-    auto* main = new QVBoxLayout(this);
-    main->setContentsMargins(8, 8, 8, 8);
-    main->setSpacing(4);
-    main->addWidget(grpAttribs);
-    main->addSpacing(6);
-    main->addWidget(Label1);
-    main->addWidget(memoBodyTag);
-    main->addSpacing(6);
-    main->addLayout(buttons);
-    // The size follows the captions in the dialog's font and stays fixed.
-    main->setSizeConstraint(QLayout::SetFixedSize);
-    main->activate();
+    auto* choices = new QVBoxLayout;
+    choices->addWidget(grpAttribs);
+    LayOutChoiceDialog(this, choices, Label1, memoBodyTag, btnOk, btnCancel);
 }
 
 void TFormCopyBody::FormCreate(std::uint8_t defBodyAttrib) {

@@ -99,13 +99,13 @@ void WriteFontTemplate(TIniFile2& ini, int n, const std::string& name, const TFo
 
 TBodyTemplate ReadBodyTemplate(const TIniFile2& ini, int n) {
     constexpr std::string_view s = BodyTemplateSection;
-    const TBodyTemplate defaults;
+    const TBodyColors defaults;
     TBodyTemplate t;
-    t.Bgcolor = ReadColor(ini, s, n, "CBG", defaults.Bgcolor);
-    t.Text = ReadColor(ini, s, n, "CText", defaults.Text);
-    t.Link = ReadColor(ini, s, n, "CLink", defaults.Link);
-    t.Vlink = ReadColor(ini, s, n, "CVlink", defaults.Vlink);
-    t.Alink = ReadColor(ini, s, n, "CAlink", defaults.Alink);
+    t.Colors.Bgcolor = ReadColor(ini, s, n, "CBG", defaults.Bgcolor);
+    t.Colors.Text = ReadColor(ini, s, n, "CText", defaults.Text);
+    t.Colors.Link = ReadColor(ini, s, n, "CLink", defaults.Link);
+    t.Colors.Vlink = ReadColor(ini, s, n, "CVlink", defaults.Vlink);
+    t.Colors.Alink = ReadColor(ini, s, n, "CAlink", defaults.Alink);
     t.Background = ini.ReadString(s, Key(n, "BgFile"), "");
     return t;
 }
@@ -113,11 +113,11 @@ TBodyTemplate ReadBodyTemplate(const TIniFile2& ini, int n) {
 void WriteBodyTemplate(TIniFile2& ini, int n, const std::string& name, const TBodyTemplate& t) {
     constexpr std::string_view s = BodyTemplateSection;
     ini.WriteQuotedString(s, Key(n, "Name"), name);
-    WriteColor(ini, s, n, "CBG", t.Bgcolor);
-    WriteColor(ini, s, n, "CText", t.Text);
-    WriteColor(ini, s, n, "CLink", t.Link);
-    WriteColor(ini, s, n, "CVlink", t.Vlink);
-    WriteColor(ini, s, n, "CAlink", t.Alink);
+    WriteColor(ini, s, n, "CBG", t.Colors.Bgcolor);
+    WriteColor(ini, s, n, "CText", t.Colors.Text);
+    WriteColor(ini, s, n, "CLink", t.Colors.Link);
+    WriteColor(ini, s, n, "CVlink", t.Colors.Vlink);
+    WriteColor(ini, s, n, "CAlink", t.Colors.Alink);
     if (!t.Background.empty()) {
         ini.WriteQuotedString(s, Key(n, "BgFile"), t.Background);
     }

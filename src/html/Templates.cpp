@@ -76,16 +76,8 @@ void ApplyFontTemplate(const TFontTemplate& t, TFontPageState& page) {
 
 void SnapCurrentBodyAsTemplate(const TBodyColors& colors, std::string_view bgImageFile,
                                TBodyTemplate& t) {
-    t.Bgcolor = colors.Bgcolor;
-    t.Text = colors.Text;
-    t.Link = colors.Link;
-    t.Vlink = colors.Vlink;
-    t.Alink = colors.Alink;
+    t.Colors = colors;
     t.Background = std::string(bgImageFile);
-}
-
-TBodyColors BodyTemplateColors(const TBodyTemplate& t) {
-    return TBodyColors{t.Bgcolor, t.Text, t.Link, t.Vlink, t.Alink};
 }
 
 } // namespace tintora

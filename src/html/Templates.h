@@ -30,11 +30,7 @@ struct TFontTemplate {
 };
 
 struct TBodyTemplate {
-    TColor Bgcolor = MakeColor(255, 255, 255);
-    TColor Text = MakeColor(0, 0, 0);
-    TColor Link = MakeColor(0, 0, 255);
-    TColor Vlink = MakeColor(128, 0, 128);
-    TColor Alink = MakeColor(255, 0, 0);
+    TBodyColors Colors;
     std::string Background;
     friend bool operator==(const TBodyTemplate&, const TBodyTemplate&) = default;
 };
@@ -69,6 +65,5 @@ void ApplyFontTemplate(const TFontTemplate& t, TFontPageState& page);
 
 void SnapCurrentBodyAsTemplate(const TBodyColors& colors, std::string_view bgImageFile,
                                TBodyTemplate& t);
-TBodyColors BodyTemplateColors(const TBodyTemplate& t);
 
 } // namespace tintora

@@ -49,7 +49,7 @@ void PaintBodySample(QImage& target, const TBodySampleInput& input) {
     }
     const int width = target.width();
     const int height = target.height();
-    target.fill(ToQColor(input.Bgcolor));
+    target.fill(ToQColor(input.Page.Bgcolor));
     PaintBgTiles(target, width, height, input.BgPicture);
 
     QPainter painter(&target);
@@ -59,12 +59,12 @@ void PaintBodySample(QImage& target, const TBodySampleInput& input) {
     const QString sample = QStringLiteral("*sample text*sample text*sample text*");
     // The name and version stand on two lines; Qt breaks lines at a line feed.
     const TLine lines[] = {
-        {sample, false, false, input.Text, 0},
-        {QStringLiteral("Tintora\nver.2.24"), true, false, input.Text, 0},
-        {sample, false, false, input.Text, 10},
-        {Latin1(BodySampleLinkText), false, true, input.Link, 3},
-        {Latin1(BodySampleVlinkText), false, true, input.Vlink, 3},
-        {Latin1(BodySampleAlinkText), false, true, input.Alink, 0},
+        {sample, false, false, input.Page.Text, 0},
+        {QStringLiteral("Tintora\nver.2.24"), true, false, input.Page.Text, 0},
+        {sample, false, false, input.Page.Text, 10},
+        {Latin1(BodySampleLinkText), false, true, input.Page.Link, 3},
+        {Latin1(BodySampleVlinkText), false, true, input.Page.Vlink, 3},
+        {Latin1(BodySampleAlinkText), false, true, input.Page.Alink, 0},
     };
     int top = 10;
     for (const TLine& line : lines) {

@@ -5,6 +5,7 @@
 // picture in one operation.
 
 #include "color/Color.h"
+#include "html/BodyTag.h"
 #include "widgets/SystemColors.h"
 
 #include <string_view>
@@ -26,11 +27,7 @@ inline constexpr std::string_view BodySampleVlinkText = "http://example.org/visi
 inline constexpr std::string_view BodySampleAlinkText = "http://example.net/active.html";
 
 struct TBodySampleInput {
-    TColor Bgcolor = clWhite;                   // pnlBgcolor
-    TColor Text = clBlack;                      // pnlText
-    TColor Link = MakeColor(0x00, 0x00, 0xFF);  // pnlLink
-    TColor Vlink = MakeColor(0x80, 0x00, 0x80); // pnlVlink
-    TColor Alink = MakeColor(0xFF, 0x00, 0x00); // pnlAlink
+    TBodyColors Page;     // the five BODY swatches
     QFont Font;           // normally BodySampleFont(GetSampleFontName()); bold and underline are
                           // switched per line
     QImage BgPicture;     // the background picture; null for none

@@ -193,7 +193,7 @@ TEST(BodyTemplateTest, SnapAndApply) {
     TBodyTemplate t;
     SnapCurrentBodyAsTemplate(colors, "/a/b.png", t);
     EXPECT_EQ(t, (TBodyTemplate{1, 2, 3, 4, 5, "/a/b.png"}));
-    EXPECT_EQ(BodyTemplateColors(t), colors);
+    EXPECT_EQ(t.Colors, colors);
 }
 
 } // namespace

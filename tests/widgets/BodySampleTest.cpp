@@ -20,11 +20,7 @@ constexpr TColor Bg = MakeColor(0xF0, 0xF0, 0xE0), Text = MakeColor(0x20, 0x60, 
 
 TBodySampleInput Input() {
     TBodySampleInput input;
-    input.Bgcolor = Bg;
-    input.Text = Text;
-    input.Link = Link;
-    input.Vlink = Vlink;
-    input.Alink = Alink;
+    input.Page = TBodyColors{Bg, Text, Link, Vlink, Alink};
     // Small enough for the lines to fit in the box in any face.
     input.Font = BodySampleFont(QStringLiteral("DejaVu Sans"));
     input.Font.setPixelSize(9);
