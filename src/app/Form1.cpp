@@ -1,6 +1,7 @@
 #include "app/Form1.h"
 
 #include "app/ErrorReport.h"
+#include "app/HintDisplay.h"
 #include "platform/CopySound.h"
 #include "widgets/ColorLookupComboBox.h"
 #include "widgets/ColorPanel.h"
@@ -130,6 +131,11 @@ void TForm1::SetClientHeight(int height) {
 
 int TForm1::ClientHeight() const {
     return client_->height();
+}
+
+// Tooltips of the main window: the ShowHint option, switched off while the dropper picks.
+void TForm1::SetHintsShown(bool shown) {
+    tintora::SetHintsShown(this, shown);
 }
 
 bool TForm1::TagPagesShown() const {

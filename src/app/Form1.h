@@ -259,7 +259,6 @@ private:
     bool destroyed_ = false;
     bool firstShow_ = true;
     bool pumping_ = false;
-    bool hintsShown_ = true;
     bool dropperErrorShown_ = false;
     bool TemplateApplying = false;
     std::string bgImageFile_;

@@ -4,7 +4,6 @@
 
 #include "app/ErrorReport.h"
 #include "app/Form1.h"
-#include "app/HintDisplay.h"
 #include "widgets/Frame3D.h"
 #include "widgets/ImageView.h"
 #include "widgets/QtColor.h"
@@ -59,10 +58,6 @@ QString HexLabel(char channel, int value) {
 }
 
 } // namespace
-
-void TForm1::SetHintsShown(bool shown) {
-    hintsShown_ = shown;
-}
 
 void TForm1::btnDropperMouseDown(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) {
