@@ -192,7 +192,7 @@ TEST(BodyTemplateTest, SnapAndApply) {
     const TBodyColors colors{1, 2, 3, 4, 5};
     TBodyTemplate t;
     SnapCurrentBodyAsTemplate(colors, "/a/b.png", t);
-    EXPECT_EQ(t, (TBodyTemplate{1, 2, 3, 4, 5, "/a/b.png"}));
+    EXPECT_EQ(t, (TBodyTemplate{{1, 2, 3, 4, 5}, "/a/b.png"}));
     EXPECT_EQ(t.Colors, colors);
 }
 

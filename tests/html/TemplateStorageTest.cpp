@@ -174,9 +174,9 @@ TEST(BodyTemplateStorageTest, DefaultsRoundTripAndGolden) {
                            "4:BgFile=\"/img/dark.png\"\r\n");
     const TBodyTemplateList list = ReadBodyTemplates(*ini);
     ASSERT_EQ(Names(list), (TNames{"dark", "plain"}));
-    EXPECT_EQ(list.TemplateAt(1), (TBodyTemplate{16777215, 0, 16711680, 8388736, 255, ""}));
+    EXPECT_EQ(list.TemplateAt(1), (TBodyTemplate{{16777215, 0, 16711680, 8388736, 255}, ""}));
     EXPECT_EQ(list.TemplateAt(0),
-              (TBodyTemplate{0, 16777215, 0xFFFF, 8388736, 255, "/img/dark.png"}));
+              (TBodyTemplate{{0, 16777215, 0xFFFF, 8388736, 255}, "/img/dark.png"}));
 
     WriteBodyTemplates(*ini, list);
     EXPECT_EQ(ini->Text(), "[TEMPLATE-BODY]\r\n"
