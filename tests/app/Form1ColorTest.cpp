@@ -22,7 +22,7 @@ namespace {
 class ColorEditor : public ::testing::Test {
 protected:
     void SetUp() override {
-        form_ = TForm1Probe::MakeForm(dir_);
+        form_ = TForm1Probe::MakeForm(dir_, fakes_);
         form_->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
     }
@@ -44,6 +44,7 @@ protected:
     }
 
     QTemporaryDir dir_;
+    TFakeServices fakes_;
     std::unique_ptr<TForm1> form_;
 };
 

@@ -37,7 +37,7 @@ TEST(PaletteGeometry, CellsAndGaps) {
 class Palette : public ::testing::Test {
 protected:
     void SetUp() override {
-        form_ = TForm1Probe::MakeForm(dir_);
+        form_ = TForm1Probe::MakeForm(dir_, fakes_);
         form_->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
         for (int i = 0; i < PaletteCellCount; ++i) {
@@ -53,6 +53,7 @@ protected:
     void PressCell(int from) { p().PalsMouseDown(p().pal1(), CellCentre(from)); }
 
     QTemporaryDir dir_;
+    TFakeServices fakes_;
     std::unique_ptr<TForm1> form_;
 };
 
