@@ -16,7 +16,7 @@ struct TFormServices {
     IUserPrompts& Prompts;
     IFileChooser& Files;
     IClock& Clock;
-    // Runs the program's own modal dialogs (the BODY copy dialog and the others to come).
+    // Runs the program's own modal dialogs, such as the BODY copy dialog.
     TModalRun RunModal = ExecModal;
 };
 

@@ -6,16 +6,13 @@
 #include "fakes/FakeServices.h"
 #include "settings/ProgramFiles.h"
 
+#include <gtest/gtest.h>
 #include <memory>
 
 #include <QTemporaryDir>
+#include <QTest>
 
 namespace tintora {
-
-// A modal runner that answers every dialog with Cancel without showing it.
-inline int RejectModal(QDialog&) {
-    return QDialog::Rejected;
-}
 
 class TForm1Probe {
 public:
@@ -24,7 +21,7 @@ public:
     // A main window whose settings file lives in a fresh folder of its own, with fake services and
     // its dialogs run by `run`.
     static std::unique_ptr<TForm1> MakeForm(const QTemporaryDir& dir, TFakeServices& fakes,
-                                            TModalRun run = RejectModal) {
+                                            TModalRun run) {
         TProgramFiles files;
         files.SettingsFile = dir.filePath("tintora.INI").toStdString();
         files.PreviewFile = dir.filePath("tintora.html").toStdString();
@@ -108,6 +105,28 @@ public:
     void comboFontTemplateChange() { f.comboFontTemplateChange(); }
     void comboBodyTemplateChange() { f.comboBodyTemplateChange(); }
     void Close() { f.close(); }
+};
+
+// A shown main window with fake services and a settings file of its own, fresh for each test.
+class TForm1Test : public ::testing::Test {
+protected:
+    void SetUp() override { Start(); }
+
+    // Starts a window; the dialogs it runs are answered by answerDialog_, Cancel when unset.
+    void Start() {
+        form_ = TForm1Probe::MakeForm(dir_, fakes_, [this](QDialog& dialog) {
+            return answerDialog_ ? answerDialog_(dialog) : int(QDialog::Rejected);
+        });
+        form_->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
+    }
+
+    TForm1Probe p() const { return TForm1Probe(*form_); }
+
+    QTemporaryDir dir_;
+    TFakeServices fakes_;
+    TModalRun answerDialog_;
+    std::unique_ptr<TForm1> form_;
 };
 
 } // namespace tintora

@@ -15,16 +15,8 @@
 namespace tintora {
 namespace {
 
-class Settings : public ::testing::Test {
+class Settings : public TForm1Test {
 protected:
-    void SetUp() override {
-        form_ = TForm1Probe::MakeForm(dir_, fakes_);
-        form_->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
-    }
-
-    TForm1Probe p() const { return TForm1Probe(*form_); }
-
     // What the window shows of the settings, beside the settings themselves.
     struct TShown {
         TSettings settings;
@@ -42,10 +34,6 @@ protected:
                 p().EditPreview()->text(), p().miPaintFontBG()->isChecked(),
                 p().GBSet()->Pointer()};
     }
-
-    QTemporaryDir dir_;
-    TFakeServices fakes_;
-    std::unique_ptr<TForm1> form_;
 };
 
 TEST_F(Settings, ApplyingTwiceGivesWhatApplyingOnceGives) {

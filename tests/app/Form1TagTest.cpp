@@ -22,17 +22,8 @@ namespace {
 
 using TShown = TFakeUserPrompts::TShown;
 
-class TagPages : public ::testing::Test {
+class TagPages : public TForm1Test {
 protected:
-    void SetUp() override { Start(); }
-
-    void Start() {
-        form_ = TForm1Probe::MakeForm(dir_, fakes_, [this](QDialog& dialog) {
-            return answerDialog_ ? answerDialog_(dialog) : int(QDialog::Rejected);
-        });
-        form_->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
-    }
     // Closes the window the normal way, which writes the settings file, and starts a new one.
     void Restart() {
         p().Close();
@@ -40,13 +31,7 @@ protected:
         Start();
     }
 
-    TForm1Probe p() const { return TForm1Probe(*form_); }
     std::string Clipboard() const { return fakes_.Clipboard.Text(); }
-
-    QTemporaryDir dir_;
-    TFakeServices fakes_;
-    TModalRun answerDialog_; // how the window's own dialogs are answered; unset: Cancel
-    std::unique_ptr<TForm1> form_;
 };
 
 TEST_F(TagPages, ThePlainCopyFollowsTheValueCaseAndTheSharpOption) {
