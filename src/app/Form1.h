@@ -45,6 +45,7 @@ class QToolButton;
 namespace tintora {
 
 class TColorLookupComboBox;
+class TFormContrast;
 class TCopySound;
 class TColorPanel;
 class TGrdBar;
@@ -203,6 +204,15 @@ private:
     void GrdSamplePaint(QImage& target);
     void BodySamplePaint(QImage& target);
     void miCopyFontClick();
+    // The FONT page's text in the other tag forms, and the contrast check (Form1TagForms.cpp).
+    void miCopySpanClick();
+    void miCopyCssGradientClick();
+    void miCheckContrastClick();
+    // Shows the shown page's colours in the contrast check while it is open; closes it when the
+    // tag pages are hidden.
+    void RefreshContrast();
+    // A tag of the FONT page built by `make`; shows the empty-text message when there is no text.
+    std::string MakeFontPageTag(TFontTagResult (*make)(const TFontTagInput&));
     void btnCopyBodyClick();
     void miLoadBgImageClick();
     void miClearBgImageClick();
@@ -269,6 +279,7 @@ private:
     TFontTemplateList fontTemplates_;
     TBodyTemplateList bodyTemplates_;
     std::unique_ptr<TCopySound> copySound_;
+    TFormContrast* contrast_ = nullptr; // made on first use, a child of the window
     TLetterCaseValidator* rgbCase_ = nullptr;
 
     // Window state.
@@ -337,7 +348,10 @@ private:
     QAction* miNega = nullptr;
     QAction* miRandom = nullptr;
     QAction* miCopyFont = nullptr;
+    QAction* miCopySpan = nullptr;
+    QAction* miCopyCssGradient = nullptr;
     QAction* miCopyBody = nullptr;
+    QAction* miCheckContrast = nullptr;
     QAction* msFontTag1 = nullptr;
     QAction* miSwap = nullptr;
     QAction* msFontTag2 = nullptr;

@@ -70,6 +70,7 @@ public:
     QLineEdit* EditWave() const { return f.font_->EditWave; }
     QTabWidget* PageCtrl() const { return f.PageCtrl; }
     QWidget* tsBody() const { return f.body_->tsBody; }
+    QWidget* tsFont() const { return f.font_->tsFont; }
     QMenu* pmCopyFmt() const { return f.pmCopyFmt; }
     QMenu* mcCopyFmt() const { return f.mcCopyFmt; }
     QAction* miCopyFont() const { return f.miCopyFont; }
@@ -81,6 +82,8 @@ public:
     TSettings& settings() const { return f.settings_; }
     QLineEdit* EditPreview() const { return f.body_->EditPreview; }
     QAction* miPaintFontBG() const { return f.miPaintFontBG; }
+    QMenu* mcTag() const { return f.mcTag; }
+    TFormContrast* contrast() const { return f.contrast_; }
 
     void miGbmClick(QObject* sender) { f.miGbmClick(sender); }
     bool PanelDragOver(QWidget* target, QWidget* source, QPoint p) {
@@ -93,6 +96,7 @@ public:
     void miCopyClick() { f.miCopyClick(); }
     void pmCopyFmtPopup(QMenu* menu) { f.pmCopyFmtPopup(menu); }
     void mcCopyFmtClick(int entry) { f.mcCopyFmtClick(entry); }
+    void mcTagClick() { f.mcTagClick(); }
     void FitWebColor() { f.FitWebColor(); }
     void miNegaClick() { f.miNegaClick(); }
     void miSwapClick() { f.miSwapClick(); }
