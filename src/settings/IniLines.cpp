@@ -88,7 +88,11 @@ TIniLines::TIniLines(std::string text) : text_(std::move(text)) {
         }
         const std::string_view line = std::string_view(text_).substr(start, end - start);
         const auto id = static_cast<TLineId>(lines_.size());
-        const TLineParts parts = ClassifyLine(line);
+        // Only a line that starts with "[" can open a section; the others need no closer look yet.
+        const std::size_t first = line.find_first_not_of(" \t");
+        const TLineParts parts = first != std::string_view::npos && line[first] == '['
+                                     ? ClassifyLine(line)
+                                     : TLineParts{};
         if (parts.Kind == TLineKind::lkSection) {
             if (section != noSection) {
                 sections_[section].blocks.back().second = id;
@@ -100,7 +104,7 @@ TIniLines::TIniLines(std::string text) : text_(std::move(text)) {
                 sections_[section].anchor = id;
             }
             sections_[section].blocks.emplace_back(id, none);
-        } else if (firstBlock && !IsBlankLine(line)) {
+        } else if (firstBlock && first != std::string_view::npos) {
             sections_[section].anchor = id;
         }
         lines_.push_back(
