@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     tintora::TSPIBitmap bitmap;
     bool result = false;
-    bitmap.ReceiveDIB(info, bits, result, {});
+    bitmap.ReceiveDIB(info, bits, nullptr, result, {});
     const tintora::TPixelImage& image = bitmap.Image();
     Check(result == !image.Empty(), "a picture exactly when the receiver takes it");
     if (!result) {

@@ -12,8 +12,10 @@
 #include <jpeglib.h>
 /* clang-format on */
 
-static const struct SpiFileType kTypes[] = {{"*.jpg;*.jpeg;*.jpe", "JPEG 画像"}};
-static const struct SpiPluginInfo kInfo = {"Tintora JPEG plug-in (libjpeg-turbo)", kTypes, 1};
+/* One entry per extension, so that the host finds this plug-in first for each of them. */
+static const struct SpiFileType kTypes[] = {
+    {"*.jpg", "JPEG 画像"}, {"*.jpeg", "JPEG 画像"}, {"*.jpe", "JPEG 画像"}};
+static const struct SpiPluginInfo kInfo = {"Tintora JPEG plug-in (libjpeg-turbo)", kTypes, 3};
 static const uint8_t kSignature[3] = {0xFF, 0xD8, 0xFF};
 
 struct ErrorJump {

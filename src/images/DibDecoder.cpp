@@ -1,9 +1,11 @@
 #include "images/DibDecoder.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstring>
 #include <limits>
+#include <utility>
 
 namespace tintora {
 
@@ -189,7 +191,37 @@ public:
         dib_.BitCount = header.BitCount;
         dib_.Image.Width = static_cast<std::int32_t>(header.Width);
         dib_.Image.Height = static_cast<std::int32_t>(header.Height);
-        dib_.Image.Pixels.assign(std::size_t{header.Width} * header.Height, kOpaque);
+    }
+
+    std::size_t PixelCount() const { return std::size_t{header_.Width} * header_.Height; }
+
+    // Rows that are screen pixels already, but for the alpha byte and perhaps their order.
+    bool Plain32() const {
+        const auto masks = RowMasks();
+        return header_.BitCount == 32 && masks[0] == 0xFF0000u && masks[1] == 0xFF00u &&
+               masks[2] == 0xFFu;
+    }
+
+    void Allocate() {
+        dib_.Image.Pixels = TPixelBuffer::Allocate(PixelCount());
+        if (RunLength(header_)) {
+            std::fill_n(dib_.Image.Pixels.data(), PixelCount(), kOpaque);
+        }
+    }
+
+    // Finishes 32-bit rows in their own memory: top row first, alpha opaque.
+    void FinishInPlace(TPixelBuffer pixels) {
+        dib_.Image.Pixels = std::move(pixels);
+        if (!header_.TopDown) {
+            for (std::uint32_t top = 0, bottom = header_.Height - 1; top < bottom;
+                 ++top, --bottom) {
+                std::swap_ranges(Row(top), Row(top) + header_.Width, Row(bottom));
+            }
+        }
+        std::uint32_t* pixel = dib_.Image.Pixels.data();
+        for (std::size_t i = 0; i < PixelCount(); ++i) {
+            pixel[i] |= kOpaque;
+        }
     }
 
     // Needs Stride(header) × height bytes of bits.
@@ -197,8 +229,7 @@ public:
         const std::uint64_t stride = Stride(header_);
         const auto masks = RowMasks();
         const TChannel red(masks[0]), green(masks[1]), blue(masks[2]);
-        const bool plain32 = header_.BitCount == 32 && masks[0] == 0xFF0000u &&
-                             masks[1] == 0xFF00u && masks[2] == 0xFFu;
+        const bool plain32 = Plain32();
         for (std::uint32_t r = 0; r < header_.Height; ++r) {
             const std::uint8_t* src = bits.data() + r * stride;
             std::uint32_t* dst = Row(header_.TopDown ? r : header_.Height - 1 - r);
@@ -305,7 +336,7 @@ private:
 
 } // namespace
 
-std::optional<TDib> DecodeDib(TBytes info, TBytes bits) {
+std::optional<TDib> DecodeDib(TBytes info, TBytes bits, const TBitsAdopter& adoptBits) {
     const std::optional<THeader> header = ReadHeader(info);
     if (!header) {
         return std::nullopt;
@@ -314,6 +345,14 @@ std::optional<TDib> DecodeDib(TBytes info, TBytes bits) {
         return std::nullopt;
     }
     TDibReader reader(*header, info);
+    if (adoptBits && reader.Plain32()) {
+        TPixelBuffer pixels = adoptBits(reader.PixelCount());
+        if (!pixels.empty()) {
+            reader.FinishInPlace(std::move(pixels));
+            return reader.Take();
+        }
+    }
+    reader.Allocate();
     if (RunLength(*header)) {
         reader.ReadRunLengthRows(bits);
     } else {

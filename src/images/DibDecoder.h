@@ -8,6 +8,7 @@
 #include "images/PixelImage.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <vector>
@@ -31,8 +32,15 @@ inline constexpr std::uint64_t MaxDibPixels = std::uint64_t{1} << 26;
 // BI_RGB, BI_BITFIELDS, BI_RLE8 and BI_RLE4; rows bottom-up, or top-down for a negative height.
 // Nothing when the header is not one of these, a size is zero, negative or too large, or the
 // header, masks, table or rows need more bytes than `info` and `bits` hold.
+//
+// `adoptBits`, when given, may hand over the memory behind `bits` for a picture whose rows are
+// already 32-bit pixels with the usual colour masks: it is called with the number of pixels and
+// returns the block as a pixel buffer (or an empty one to decline), and the picture is then
+// finished where it lies instead of copied.
+using TBitsAdopter = std::function<TPixelBuffer(std::size_t pixels)>;
 std::optional<TDib> DecodeDib(std::span<const std::uint8_t> info,
-                              std::span<const std::uint8_t> bits);
+                              std::span<const std::uint8_t> bits,
+                              const TBitsAdopter& adoptBits = nullptr);
 
 // A BMP file image: "BM", the 14-byte file header whose bits offset locates the rows, then the DIB.
 std::optional<TDib> DecodeBmpFile(std::span<const std::uint8_t> file);

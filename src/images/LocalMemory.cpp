@@ -49,6 +49,12 @@ void FreeLocalHandle(void* handle) {
     LocalFree(handle);
 }
 
+void* TakeLocalBlock(void* handle) {
+    TLiveBlocks& blocks = LiveBlocks();
+    const std::lock_guard guard(blocks.Lock);
+    return handle != nullptr && blocks.Sizes.erase(handle) == 1 ? handle : nullptr;
+}
+
 } // namespace tintora
 
 extern "C" {

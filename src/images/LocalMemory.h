@@ -19,4 +19,8 @@ std::span<const std::uint8_t> LockedBytes(void* handle);
 // Frees the handle if it is a live block; a null or unknown handle is left alone.
 void FreeLocalHandle(void* handle);
 
+// Takes a live block out of the table: the caller owns its memory from then on and frees it with
+// free. Null for a null or unknown handle.
+void* TakeLocalBlock(void* handle);
+
 } // namespace tintora

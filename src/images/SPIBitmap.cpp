@@ -244,8 +244,15 @@ bool TInSPIAble::DecodeWithSPI(std::span<const std::uint8_t> block, const TInSPI
     if (answer == 0) {
         const std::span<const std::uint8_t> bitmapInfo = LockedBytes(handles.Info);
         const std::span<const std::uint8_t> bits = LockedBytes(handles.Bits);
+        const TBitsAdopter adoptBits = [&handles](std::size_t pixels) {
+            if (handles.Bits == handles.Info) {
+                return TPixelBuffer();
+            }
+            void* taken = TakeLocalBlock(std::exchange(handles.Bits, nullptr));
+            return TPixelBuffer::Adopt(static_cast<std::uint32_t*>(taken), pixels);
+        };
         if (!bitmapInfo.empty() && !bits.empty() && Receiver) {
-            Receiver(bitmapInfo, bits, result, record);
+            Receiver(bitmapInfo, bits, adoptBits, result, record);
         }
     }
     return result;
@@ -260,9 +267,9 @@ TSPIBitmap::TSPIBitmap() : loader_(*this) {
         TBitmap::LoadFromStream(stream);
     };
     loader_.Receiver = [this](std::span<const std::uint8_t> bitmapInfo,
-                              std::span<const std::uint8_t> bits, bool& result,
-                              const TPictureInfoRec& info) {
-        ReceiveDIB(bitmapInfo, bits, result, info);
+                              std::span<const std::uint8_t> bits, const TBitsAdopter& adoptBits,
+                              bool& result, const TPictureInfoRec& info) {
+        ReceiveDIB(bitmapInfo, bits, adoptBits, result, info);
     };
     loader_.Progress = [this](TProgressStage stage, int percent, bool redrawNow,
                               const TRect& rect) {
@@ -300,9 +307,9 @@ void TSPIBitmap::CopyFrom(const TBitmap& source) {
 }
 
 void TSPIBitmap::ReceiveDIB(std::span<const std::uint8_t> bitmapInfo,
-                            std::span<const std::uint8_t> bits, bool& result,
-                            const TPictureInfoRec& /*info*/) {
-    std::optional<TDib> dib = DecodeDib(bitmapInfo, bits);
+                            std::span<const std::uint8_t> bits, const TBitsAdopter& adoptBits,
+                            bool& result, const TPictureInfoRec& /*info*/) {
+    std::optional<TDib> dib = DecodeDib(bitmapInfo, bits, adoptBits);
     if (!dib) {
         return;
     }

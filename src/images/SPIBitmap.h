@@ -3,6 +3,7 @@
 // Pictures read through import plug-ins: the loader that offers a file image to the plug-ins
 // (TInSPIAble) and the bitmap class registered for every plug-in file type (TSPIBitmap).
 
+#include "images/DibDecoder.h"
 #include "images/Graphic.h"
 #include "images/SPI.h"
 
@@ -28,11 +29,11 @@ struct TPictureInfoRec {
 };
 
 // Turns a decoded picture into the owner's content: the bitmap info block (header and colour
-// table) and the bits block, each exactly as large as the plug-in allocated it. Sets `result`
-// when the picture was taken.
+// table) and the bits block, each exactly as large as the plug-in allocated it, and a way to take
+// the bits block over instead of copying it. Sets `result` when the picture was taken.
 using TReceiveDIBEvent =
     std::function<void(std::span<const std::uint8_t> bitmapInfo, std::span<const std::uint8_t> bits,
-                       bool& result, const TPictureInfoRec& info)>;
+                       const TBitsAdopter& adoptBits, bool& result, const TPictureInfoRec& info)>;
 
 class TInSPIAble {
 public:
@@ -113,7 +114,7 @@ public:
     // Takes a plug-in's picture when every size in its header agrees with the blocks; a 4-bit
     // picture keeps its colour table as the palette.
     void ReceiveDIB(std::span<const std::uint8_t> bitmapInfo, std::span<const std::uint8_t> bits,
-                    bool& result, const TPictureInfoRec& info);
+                    const TBitsAdopter& adoptBits, bool& result, const TPictureInfoRec& info);
 
     const TInSPI* PreferredSPI = nullptr;
     bool SkipHeaderRetry = true;

@@ -106,6 +106,16 @@ TEST_F(SPIBitmap, AcceptsOnlyAnswersWhoseSizesTheBlocksHold) {
     EXPECT_EQ(bitmap->Image().Pixel(1, 0), 0xFF00FF00u);
 }
 
+TEST_F(SPIBitmap, ThirtyTwoBitRowsAreTakenOverAndTurnedTopDown) {
+    std::string error;
+    const TSPIBitmap* bitmap = Load(
+        "picture.tsp", Scripted(InfoHeader(1, 3, 32), {1, 0, 0, 0, 2, 0, 0, 0, 3, 0, 0, 0}), error);
+    ASSERT_NE(bitmap, nullptr);
+    EXPECT_EQ(bitmap->Image().Pixel(0, 0), 0xFF000003u);
+    EXPECT_EQ(bitmap->Image().Pixel(0, 1), 0xFF000002u);
+    EXPECT_EQ(bitmap->Image().Pixel(0, 2), 0xFF000001u);
+}
+
 TEST_F(SPIBitmap, OnlyAFourBitPictureGetsAPalette) {
     const struct {
         std::uint16_t BitCount;
