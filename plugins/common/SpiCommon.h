@@ -1,5 +1,6 @@
-/* What the shipped import plug-ins share: answering GetPluginInfo from a table, and handing back
- * pictures as 32-bit top-down DIBs in host memory blocks. */
+/* What the shipped import plug-ins share: the four entry points, written once over a format
+ * description each plug-in provides, and pictures handed back as 32-bit top-down DIBs in host
+ * memory blocks. */
 #ifndef TINTORA_SPI_COMMON_H
 #define TINTORA_SPI_COMMON_H
 
@@ -7,24 +8,6 @@
 
 #include <stddef.h>
 #include <stdint.h>
-
-struct SpiFileType {
-    const char* patterns;
-    const char* description;
-};
-
-struct SpiPluginInfo {
-    const char* about;
-    const struct SpiFileType* types;
-    int32_t typeCount;
-};
-
-/* GetPluginInfo for an import plug-in described by `info`. */
-int32_t SpiAnswerPluginInfo(const struct SpiPluginInfo* info, int32_t infono, char* buf,
-                            int32_t buflen);
-
-/* Whether the first bytes of the file image (IsSupported's dw) begin with `signature`. */
-int SpiStartsWith(intptr_t dw, const void* signature, size_t length);
 
 /* The largest picture the plug-ins decode, in pixels. */
 #define SPI_MAX_PIXELS ((uint64_t)1 << 26)
@@ -39,12 +22,30 @@ struct SpiDib {
     uint32_t height;
 };
 
+struct SpiFileType {
+    const char* patterns;
+    const char* description;
+};
+
+/* What a plug-in reads and how. The file image is in memory, `size` bytes long and readable to at
+ * least 2048 bytes. Both readers return SPI_ALL_RIGHT or an error; Decode allocates the DIB with
+ * SpiDibAllocate and leaves freeing it to the caller. */
+struct SpiFormat {
+    const char* about;
+    const struct SpiFileType* types;
+    int32_t typeCount;
+    int (*Recognises)(const uint8_t* head);
+    int32_t (*ReadInfo)(const uint8_t* data, size_t size, struct PictureInfo* info);
+    int32_t (*Decode)(const uint8_t* data, size_t size, struct SpiDib* dib, SPI_PROGRESS progress,
+                      intptr_t lData);
+};
+
+/* Defined by each plug-in. */
+extern const struct SpiFormat kSpiFormat;
+
 /* SPI_ALL_RIGHT, SPI_OUT_OF_ORDER for a size of 0 or beyond SPI_MAX_PIXELS, or SPI_NO_MEMORY. */
 int32_t SpiDibAllocate(struct SpiDib* dib, uint32_t width, uint32_t height);
 uint8_t* SpiDibRow(const struct SpiDib* dib, uint32_t y);
-/* Gives both blocks to the caller's handles; the DIB no longer owns them. */
-void SpiDibHandOver(struct SpiDib* dib, void** pHBInfo, void** pHBm);
-void SpiDibFree(struct SpiDib* dib);
 
 /* Fills a row of `width` pixels with white. */
 void SpiFillWhite(uint8_t* row, uint32_t width);
@@ -55,8 +56,5 @@ static inline uint8_t SpiOnWhite(uint8_t value, uint8_t alpha) {
 
 /* Reports num of denom to the host; non-zero when the host asks to stop. */
 int SpiReport(SPI_PROGRESS progress, int32_t num, int32_t denom, intptr_t lData);
-
-/* Whether GetPictureInfo and GetPicture were given a usable file image in memory. */
-int SpiMemoryInput(const char* buf, int32_t len, uint32_t flag);
 
 #endif

@@ -7,7 +7,6 @@
 #include <string.h>
 
 static const struct SpiFileType kTypes[] = {{"*.gif", "GIF 画像"}};
-static const struct SpiPluginInfo kInfo = {"Tintora GIF plug-in (giflib)", kTypes, 1};
 
 struct Source {
     const uint8_t* data;
@@ -26,9 +25,9 @@ static int ReadSource(GifFileType* gif, GifByteType* out, int length) {
     return (int)count;
 }
 
-static GifFileType* Open(struct Source* source, const char* buf, int32_t len) {
-    source->data = (const uint8_t*)buf;
-    source->size = (size_t)len;
+static GifFileType* Open(struct Source* source, const uint8_t* data, size_t size) {
+    source->data = data;
+    source->size = size;
     source->pos = 0;
     int error = 0;
     return DGifOpen(source, ReadSource, &error);
@@ -141,53 +140,36 @@ static int32_t DecodeFirstFrame(GifFileType* gif, struct SpiDib* dib, SPI_PROGRE
     return result;
 }
 
-SPI_EXPORT int32_t GetPluginInfo(int32_t infono, char* buf, int32_t buflen) {
-    return SpiAnswerPluginInfo(&kInfo, infono, buf, buflen);
+static int Recognises(const uint8_t* head) {
+    return memcmp(head, "GIF87a", 6) == 0 || memcmp(head, "GIF89a", 6) == 0;
 }
 
-SPI_EXPORT int32_t IsSupported(const char* filename, intptr_t dw) {
-    (void)filename;
-    return SpiStartsWith(dw, "GIF87a", 6) || SpiStartsWith(dw, "GIF89a", 6);
-}
-
-SPI_EXPORT int32_t GetPictureInfo(const char* buf, int32_t len, uint32_t flag,
-                                  struct PictureInfo* lpInfo) {
-    if (!SpiMemoryInput(buf, len, flag) || lpInfo == NULL) {
-        return SPI_NOT_SUPPORTED;
-    }
+static int32_t ReadInfo(const uint8_t* data, size_t size, struct PictureInfo* info) {
     struct Source source;
-    GifFileType* gif = Open(&source, buf, len);
+    GifFileType* gif = Open(&source, data, size);
     if (gif == NULL) {
         return SPI_OUT_OF_ORDER;
     }
-    memset(lpInfo, 0, sizeof *lpInfo);
-    lpInfo->width = gif->SWidth;
-    lpInfo->height = gif->SHeight;
-    lpInfo->colorDepth = 8;
+    info->width = gif->SWidth;
+    info->height = gif->SHeight;
+    info->colorDepth = 8;
     int error = 0;
     DGifCloseFile(gif, &error);
     return SPI_ALL_RIGHT;
 }
 
-SPI_EXPORT int32_t GetPicture(const char* buf, int32_t len, uint32_t flag, void** pHBInfo,
-                              void** pHBm, SPI_PROGRESS progress, intptr_t lData) {
-    if (!SpiMemoryInput(buf, len, flag) || pHBInfo == NULL || pHBm == NULL) {
-        return SPI_NOT_SUPPORTED;
-    }
+static int32_t Decode(const uint8_t* data, size_t size, struct SpiDib* dib, SPI_PROGRESS progress,
+                      intptr_t lData) {
     struct Source source;
-    GifFileType* gif = Open(&source, buf, len);
+    GifFileType* gif = Open(&source, data, size);
     if (gif == NULL) {
         return SPI_OUT_OF_ORDER;
     }
-    struct SpiDib dib;
-    memset(&dib, 0, sizeof dib);
-    const int32_t result = DecodeFirstFrame(gif, &dib, progress, lData);
+    const int32_t result = DecodeFirstFrame(gif, dib, progress, lData);
     int error = 0;
     DGifCloseFile(gif, &error);
-    if (result == SPI_ALL_RIGHT) {
-        SpiDibHandOver(&dib, pHBInfo, pHBm);
-    } else {
-        SpiDibFree(&dib);
-    }
     return result;
 }
+
+const struct SpiFormat kSpiFormat = {
+    "Tintora GIF plug-in (giflib)", kTypes, 1, Recognises, ReadInfo, Decode};

@@ -15,7 +15,6 @@
 /* One entry per extension, so that the host finds this plug-in first for each of them. */
 static const struct SpiFileType kTypes[] = {
     {"*.jpg", "JPEG 画像"}, {"*.jpeg", "JPEG 画像"}, {"*.jpe", "JPEG 画像"}};
-static const struct SpiPluginInfo kInfo = {"Tintora JPEG plug-in (libjpeg-turbo)", kTypes, 3};
 static const uint8_t kSignature[3] = {0xFF, 0xD8, 0xFF};
 
 struct ErrorJump {
@@ -38,13 +37,13 @@ struct Reader {
     uint8_t* cmykRow;
 };
 
-static void OpenReader(struct Reader* reader, const char* buf, int32_t len) {
+static void OpenReader(struct Reader* reader, const uint8_t* data, size_t size) {
     memset(reader, 0, sizeof *reader);
     reader->info.err = jpeg_std_error(&reader->error.manager);
     reader->error.manager.error_exit = LeaveOnError;
     reader->error.manager.output_message = IgnoreMessage;
     jpeg_create_decompress(&reader->info);
-    jpeg_mem_src(&reader->info, (const unsigned char*)buf, (unsigned long)len);
+    jpeg_mem_src(&reader->info, data, (unsigned long)size);
 }
 
 static void CloseReader(struct Reader* reader) {
@@ -63,8 +62,8 @@ static void CmykToBgrx(const uint8_t* cmyk, uint8_t* bgrx, uint32_t width) {
     }
 }
 
-static int32_t Decode(struct Reader* reader, struct SpiDib* dib, SPI_PROGRESS progress,
-                      intptr_t lData) {
+static int32_t DecodeRows(struct Reader* reader, struct SpiDib* dib, SPI_PROGRESS progress,
+                          intptr_t lData) {
     j_decompress_ptr info = &reader->info;
     if (setjmp(reader->error.jump)) {
         return SPI_OUT_OF_ORDER;
@@ -97,12 +96,11 @@ static int32_t Decode(struct Reader* reader, struct SpiDib* dib, SPI_PROGRESS pr
                                                                                   : SPI_ALL_RIGHT;
 }
 
-static int32_t ReadInfo(struct Reader* reader, struct PictureInfo* lpInfo) {
+static int32_t ReadHeader(struct Reader* reader, struct PictureInfo* lpInfo) {
     if (setjmp(reader->error.jump)) {
         return SPI_OUT_OF_ORDER;
     }
     jpeg_read_header(&reader->info, TRUE);
-    memset(lpInfo, 0, sizeof *lpInfo);
     lpInfo->width = (int32_t)reader->info.image_width;
     lpInfo->height = (int32_t)reader->info.image_height;
     lpInfo->colorDepth = (int16_t)(reader->info.num_components * 8);
@@ -113,42 +111,26 @@ static int32_t ReadInfo(struct Reader* reader, struct PictureInfo* lpInfo) {
     return SPI_ALL_RIGHT;
 }
 
-SPI_EXPORT int32_t GetPluginInfo(int32_t infono, char* buf, int32_t buflen) {
-    return SpiAnswerPluginInfo(&kInfo, infono, buf, buflen);
+static int Recognises(const uint8_t* head) {
+    return memcmp(head, kSignature, sizeof kSignature) == 0;
 }
 
-SPI_EXPORT int32_t IsSupported(const char* filename, intptr_t dw) {
-    (void)filename;
-    return SpiStartsWith(dw, kSignature, sizeof kSignature);
-}
-
-SPI_EXPORT int32_t GetPictureInfo(const char* buf, int32_t len, uint32_t flag,
-                                  struct PictureInfo* lpInfo) {
-    if (!SpiMemoryInput(buf, len, flag) || lpInfo == NULL) {
-        return SPI_NOT_SUPPORTED;
-    }
+static int32_t ReadInfo(const uint8_t* data, size_t size, struct PictureInfo* info) {
     struct Reader reader;
-    OpenReader(&reader, buf, len);
-    const int32_t result = ReadInfo(&reader, lpInfo);
+    OpenReader(&reader, data, size);
+    const int32_t result = ReadHeader(&reader, info);
     CloseReader(&reader);
     return result;
 }
 
-SPI_EXPORT int32_t GetPicture(const char* buf, int32_t len, uint32_t flag, void** pHBInfo,
-                              void** pHBm, SPI_PROGRESS progress, intptr_t lData) {
-    if (!SpiMemoryInput(buf, len, flag) || pHBInfo == NULL || pHBm == NULL) {
-        return SPI_NOT_SUPPORTED;
-    }
+static int32_t Decode(const uint8_t* data, size_t size, struct SpiDib* dib, SPI_PROGRESS progress,
+                      intptr_t lData) {
     struct Reader reader;
-    struct SpiDib dib;
-    memset(&dib, 0, sizeof dib);
-    OpenReader(&reader, buf, len);
-    const int32_t result = Decode(&reader, &dib, progress, lData);
+    OpenReader(&reader, data, size);
+    const int32_t result = DecodeRows(&reader, dib, progress, lData);
     CloseReader(&reader);
-    if (result == SPI_ALL_RIGHT) {
-        SpiDibHandOver(&dib, pHBInfo, pHBm);
-    } else {
-        SpiDibFree(&dib);
-    }
     return result;
 }
+
+const struct SpiFormat kSpiFormat = {
+    "Tintora JPEG plug-in (libjpeg-turbo)", kTypes, 3, Recognises, ReadInfo, Decode};

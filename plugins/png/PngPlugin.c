@@ -6,8 +6,6 @@
 #include <string.h>
 
 static const struct SpiFileType kTypes[] = {{"*.png", "PNG 画像"}};
-static const struct SpiPluginInfo kInfo = {"Tintora PNG plug-in (libpng " PNG_LIBPNG_VER_STRING ")",
-                                           kTypes, 1};
 static const uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
 
 struct Source {
@@ -42,10 +40,10 @@ struct Reader {
     struct Source source;
 };
 
-static int OpenReader(struct Reader* reader, const char* buf, int32_t len) {
+static int OpenReader(struct Reader* reader, const uint8_t* data, size_t size) {
     memset(reader, 0, sizeof *reader);
-    reader->source.data = (const uint8_t*)buf;
-    reader->source.size = (size_t)len;
+    reader->source.data = data;
+    reader->source.size = size;
     reader->png = png_create_read_struct(PNG_LIBPNG_VER_STRING, NULL, LeaveOnError, IgnoreWarning);
     if (reader->png == NULL) {
         return 0;
@@ -76,8 +74,8 @@ static void ComposeOntoWhite(struct SpiDib* dib) {
 }
 
 /* Runs inside the reader's error jump; the DIB lives in the caller, so a jump leaves it whole. */
-static int32_t Decode(struct Reader* reader, struct SpiDib* dib, SPI_PROGRESS progress,
-                      intptr_t lData) {
+static int32_t DecodeRows(struct Reader* reader, struct SpiDib* dib, SPI_PROGRESS progress,
+                          intptr_t lData) {
     png_structp png = reader->png;
     png_infop info = reader->info;
     if (setjmp(png_jmpbuf(png))) {
@@ -122,12 +120,11 @@ static int32_t Decode(struct Reader* reader, struct SpiDib* dib, SPI_PROGRESS pr
     return SpiReport(progress, 1000, 1000, lData) ? SPI_ABORT : SPI_ALL_RIGHT;
 }
 
-static int32_t ReadInfo(struct Reader* reader, struct PictureInfo* lpInfo) {
+static int32_t ReadHeader(struct Reader* reader, struct PictureInfo* lpInfo) {
     if (setjmp(png_jmpbuf(reader->png))) {
         return SPI_OUT_OF_ORDER;
     }
     png_read_info(reader->png, reader->info);
-    memset(lpInfo, 0, sizeof *lpInfo);
     lpInfo->width = (int32_t)png_get_image_width(reader->png, reader->info);
     lpInfo->height = (int32_t)png_get_image_height(reader->png, reader->info);
     lpInfo->colorDepth = (int16_t)(png_get_bit_depth(reader->png, reader->info) *
@@ -135,46 +132,34 @@ static int32_t ReadInfo(struct Reader* reader, struct PictureInfo* lpInfo) {
     return SPI_ALL_RIGHT;
 }
 
-SPI_EXPORT int32_t GetPluginInfo(int32_t infono, char* buf, int32_t buflen) {
-    return SpiAnswerPluginInfo(&kInfo, infono, buf, buflen);
+static int Recognises(const uint8_t* head) {
+    return memcmp(head, kSignature, sizeof kSignature) == 0;
 }
 
-SPI_EXPORT int32_t IsSupported(const char* filename, intptr_t dw) {
-    (void)filename;
-    return SpiStartsWith(dw, kSignature, sizeof kSignature);
-}
-
-SPI_EXPORT int32_t GetPictureInfo(const char* buf, int32_t len, uint32_t flag,
-                                  struct PictureInfo* lpInfo) {
-    if (!SpiMemoryInput(buf, len, flag) || lpInfo == NULL) {
-        return SPI_NOT_SUPPORTED;
-    }
+static int32_t ReadInfo(const uint8_t* data, size_t size, struct PictureInfo* info) {
     struct Reader reader;
     int32_t result = SPI_NO_MEMORY;
-    if (OpenReader(&reader, buf, len)) {
-        result = ReadInfo(&reader, lpInfo);
+    if (OpenReader(&reader, data, size)) {
+        result = ReadHeader(&reader, info);
     }
     CloseReader(&reader);
     return result;
 }
 
-SPI_EXPORT int32_t GetPicture(const char* buf, int32_t len, uint32_t flag, void** pHBInfo,
-                              void** pHBm, SPI_PROGRESS progress, intptr_t lData) {
-    if (!SpiMemoryInput(buf, len, flag) || pHBInfo == NULL || pHBm == NULL) {
-        return SPI_NOT_SUPPORTED;
-    }
+static int32_t Decode(const uint8_t* data, size_t size, struct SpiDib* dib, SPI_PROGRESS progress,
+                      intptr_t lData) {
     struct Reader reader;
-    struct SpiDib dib;
-    memset(&dib, 0, sizeof dib);
     int32_t result = SPI_NO_MEMORY;
-    if (OpenReader(&reader, buf, len)) {
-        result = Decode(&reader, &dib, progress, lData);
+    if (OpenReader(&reader, data, size)) {
+        result = DecodeRows(&reader, dib, progress, lData);
     }
     CloseReader(&reader);
-    if (result == SPI_ALL_RIGHT) {
-        SpiDibHandOver(&dib, pHBInfo, pHBm);
-    } else {
-        SpiDibFree(&dib);
-    }
     return result;
 }
+
+const struct SpiFormat kSpiFormat = {"Tintora PNG plug-in (libpng " PNG_LIBPNG_VER_STRING ")",
+                                     kTypes,
+                                     1,
+                                     Recognises,
+                                     ReadInfo,
+                                     Decode};
