@@ -4,6 +4,7 @@
 
 #include "images/PluginSetup.h"
 #include "images/SPIBitmap.h"
+#include "platform/ScreenImage.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdint>
@@ -56,10 +57,7 @@ public:
     QImage LoadThroughPlugins(const QString& path) {
         TPictureHolder holder;
         formats_.LoadFromFile(holder, path.toStdString());
-        std::uint32_t* pixels =
-            static_cast<TBitmap*>(holder.Graphic())->TakeImage().Pixels.Release();
-        return QImage(reinterpret_cast<uchar*>(pixels), kSide, kSide, kSide * 4,
-                      QImage::Format_RGB32, &std::free, pixels);
+        return ScreenImage(static_cast<TBitmap*>(holder.Graphic())->TakeImage());
     }
 
 private:

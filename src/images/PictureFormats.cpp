@@ -19,30 +19,6 @@ TPictureFormats StartupFormats() {
     return formats;
 }
 
-std::vector<std::string_view> Split(std::string_view text, char delimiter) {
-    std::vector<std::string_view> parts;
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t end = text.find(delimiter, start);
-        parts.push_back(text.substr(start, end - start));
-        if (end == std::string_view::npos) {
-            return parts;
-        }
-        start = end + 1;
-    }
-}
-
-std::string SpaceSeparated(std::string_view patterns) {
-    std::string result;
-    for (const std::string_view pattern : Split(patterns, ';')) {
-        if (!pattern.empty()) {
-            result += result.empty() ? "" : " ";
-            result += pattern;
-        }
-    }
-    return result;
-}
-
 } // namespace
 
 void TPictureFormats::Add(std::string_view extension, std::string_view description,
@@ -139,20 +115,6 @@ std::string PictureFileExtension(std::string_view fileName) {
         slash == std::string_view::npos ? fileName : fileName.substr(slash + 1);
     const std::size_t dot = name.find_last_of('.');
     return dot == std::string_view::npos ? std::string() : std::string(name.substr(dot + 1));
-}
-
-std::vector<std::string> DialogNameFilters(std::string_view filterText) {
-    std::vector<std::string> filters;
-    const std::vector<std::string_view> parts = Split(filterText, '|');
-    for (std::size_t i = 0; i + 1 < parts.size(); i += 2) {
-        std::string_view description = parts[i];
-        const std::string suffix = " (" + std::string(parts[i + 1]) + ")";
-        if (description.ends_with(suffix)) {
-            description.remove_suffix(suffix.size());
-        }
-        filters.push_back(std::string(description) + " (" + SpaceSeparated(parts[i + 1]) + ")");
-    }
-    return filters;
 }
 
 } // namespace tintora

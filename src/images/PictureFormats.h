@@ -59,10 +59,4 @@ void LoadPictureFromFile(TPictureHolder& holder, const std::string& fileName);
 // The extension of a file name: the text after the last "." of its name part, without the dot.
 std::string PictureFileExtension(std::string_view fileName);
 
-// A filter in the registry's form ("description|patterns|..." with patterns joined by ";") as
-// file dialogs that split patterns at spaces take it: one "description (patterns)" per entry, the
-// wording and order kept, the patterns in the parentheses separated by spaces. A description that
-// already ends in its patterns in parentheses gets them rewritten, any other has them appended.
-std::vector<std::string> DialogNameFilters(std::string_view filterText);
-
 } // namespace tintora

@@ -45,11 +45,13 @@ TEST(PictureFormats, NewestEntryWinsAndFiltersListNewestFirst) {
     EXPECT_EQ(formats.Find("png"), nullptr);
 }
 
-TEST(DialogNameFilters, SeparatesPatternsBySpacesKeepingTheTexts) {
-    EXPECT_EQ(DialogNameFilters("すべてのﾌｧｲﾙ (*.png;*.bmp)|*.png;*.bmp|ﾋﾞｯﾄﾏｯﾌﾟ (*.bmp)|*.bmp"),
-              (std::vector<std::string>{"すべてのﾌｧｲﾙ (*.png *.bmp)", "ﾋﾞｯﾄﾏｯﾌﾟ (*.bmp)"}));
-    EXPECT_EQ(DialogNameFilters("HTML文書|*.html;*.htm"),
-              std::vector<std::string>{"HTML文書 (*.html *.htm)"});
+TEST(PictureFileExtension, AfterTheLastDotOfTheNamePart) {
+    EXPECT_EQ(PictureFileExtension("/pics/back.BMP"), "BMP");
+    EXPECT_EQ(PictureFileExtension("back.tar.bmp"), "bmp");
+    EXPECT_EQ(PictureFileExtension("/pics.d/back"), "");
+    EXPECT_EQ(PictureFileExtension("/pics/back."), "");
+    EXPECT_EQ(PictureFileExtension(".bmp"), "bmp");
+    EXPECT_EQ(PictureFileExtension(""), "");
 }
 
 TEST(LoadPictureFromFile, ReadsByExtensionAndKeepsTheOldPictureOnError) {
