@@ -13,6 +13,7 @@ packages=(
     libpng-dev libjpeg-dev libgif-dev
     xvfb openbox wmctrl xdotool xclip x11-utils imagemagick
     fonts-ipafont-gothic
+    desktop-file-utils appstream
 )
 
 missing=()

@@ -8,9 +8,13 @@
 #include <filesystem>
 #include <string>
 #include <sys/types.h>
+#include <utility>
 #include <vector>
 
 namespace tintora::e2e {
+
+// Variables set for a started program, beside those of the test.
+using TEnvironment = std::vector<std::pair<std::string, std::string>>;
 
 class TDesktop {
 public:
@@ -74,6 +78,10 @@ public:
 private:
     std::filesystem::path folder_;
 };
+
+// Starts a program on the desktop.
+TProcess StartProgram(const TDesktop& desktop, const std::filesystem::path& program,
+                      const TEnvironment& environment);
 
 std::string ReadFile(const std::filesystem::path& path);
 void WriteFile(const std::filesystem::path& path, const std::string& bytes);
