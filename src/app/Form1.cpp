@@ -79,6 +79,7 @@ void TForm1::FormCreate() {
     ColorLookupChange();
     SelectEditMode(settings_.GrdBarsMode);
     font_->EditGrd->setText(font_->EditGrd->text().replace("%s", kProgramVersion));
+    SetUpPlugins();
 }
 
 QRect TForm1::GetWorkArea() const {

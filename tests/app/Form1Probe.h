@@ -81,6 +81,8 @@ public:
     TSettings& settings() const { return f.settings_; }
     QLineEdit* EditPreview() const { return f.body_->EditPreview; }
     QAction* miPaintFontBG() const { return f.miPaintFontBG; }
+    QAction* miLoadBgImage() const { return f.miLoadBgImage; }
+    const QImage& ImageBg() const { return f.ImageBg; }
 
     void miGbmClick(QObject* sender) { f.miGbmClick(sender); }
     bool PanelDragOver(QWidget* target, QWidget* source, QPoint p) {

@@ -173,6 +173,12 @@ TProgramCopy::TProgramCopy() {
     }
     folder_ = pattern;
     fs::copy_file(TINTORA_PROGRAM, folder_ / "tintora");
+    // The image plug-ins lie beside the built program, where it looks for them.
+    for (const auto& entry : fs::directory_iterator(fs::path(TINTORA_PROGRAM).parent_path())) {
+        if (entry.path().extension() == ".spi") {
+            fs::copy_file(entry.path(), folder_ / entry.path().filename());
+        }
+    }
 }
 
 TProgramCopy::~TProgramCopy() {
