@@ -98,7 +98,7 @@ TDesktop::TDesktop() {
     for (int attempt = 0; attempt < 6 && !managed; ++attempt) {
         managed = Status("xmessage -name tintora-probe -title tintora-probe probe & "
                          "p=$!; timeout 10 xdotool search --sync --onlyvisible --name "
-                         "tintora-probe; r=$?; kill $p; exit $r") == 0;
+                         "tintora-probe; r=$?; kill $p; wait $p; exit $r") == 0;
     }
     if (!managed) {
         Stop(wm_);
