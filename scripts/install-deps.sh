@@ -12,6 +12,7 @@ packages=(
     libcanberra-dev sound-theme-freedesktop
     xvfb openbox wmctrl xdotool xclip x11-utils imagemagick
     fonts-ipafont-gothic
+    chromium
 )
 
 missing=()

@@ -1,0 +1,124 @@
+#include "preview/BrowserLaunch.h"
+
+#include "PeFiles.h"
+#include "PreviewFakes.h"
+#include "preview/BrowserPrograms.h"
+
+#include <gtest/gtest.h>
+
+namespace tintora {
+namespace {
+
+class TRecordingDde : public IDdeClient {
+public:
+    bool Open(const std::string& service, const std::string& topic,
+              const std::string& serverProgram) override {
+        calls.push_back("open " + service + " " + topic + " " + serverProgram);
+        return openSucceeds;
+    }
+    bool Execute(const std::string& command) override {
+        calls.push_back("execute " + command);
+        return executeSucceeds;
+    }
+    void Close() override { calls.push_back("close"); }
+
+    bool openSucceeds = true;
+    bool executeSucceeds = true;
+    std::vector<std::string> calls;
+};
+
+class BrowserLaunchTest : public ::testing::Test {
+protected:
+    BrowserLaunchTest() {
+        settings_.IEPath = dir_.Write("chromium", "", true);
+        settings_.NNPath = dir_.Write("firefox", "", true);
+        processes_.outputs[settings_.NNPath] = "Mozilla Firefox 115.3.0esr";
+    }
+    std::vector<std::string> Open(bool ctrl) {
+        launcher_.OpenInBrowser("/tmp/a b.html", ctrl, settings_);
+        return dde_.calls;
+    }
+
+    test::TTempDir dir_;
+    test::TScriptedProcesses processes_;
+    test::TRecordingPrompts prompts_;
+    TRecordingDde dde_;
+    TBrowserLauncher launcher_{dde_, processes_, prompts_, ""};
+    TBrowserSettings settings_;
+};
+
+TEST_F(BrowserLaunchTest, CtrlPicksTheOtherBrowser) {
+    const std::string command = "execute \"file:///tmp/a b.html\",,-1,,,,,";
+    struct TRow {
+        bool useNNMainly;
+        bool ctrl;
+        bool second;
+    } rows[] = {
+        {false, false, false}, {false, true, true}, {true, true, false}, {true, false, true}};
+    for (const TRow& row : rows) {
+        dde_.calls.clear();
+        settings_.UseNNMainly = row.useNNMainly;
+        const std::string open = row.second ? "open NSShell WWW_OpenURL " + settings_.NNPath
+                                            : "open IExplore WWW_OpenURL " + settings_.IEPath;
+        EXPECT_EQ(Open(row.ctrl), (std::vector<std::string>{open, command, "close"}))
+            << row.useNNMainly << row.ctrl;
+    }
+    EXPECT_TRUE(prompts_.errors.empty());
+    EXPECT_TRUE(prompts_.messages.empty());
+}
+
+TEST_F(BrowserLaunchTest, Failures) {
+    settings_.IEPath.clear(); // and none on the (empty) search path
+    EXPECT_TRUE(Open(false).empty());
+    EXPECT_EQ(prompts_.errors, std::vector<std::string>{
+                                   "Webブラウザ '' が見つかりません。\r"
+                                   "[オプション設定]ダイアログを開き、設定を確認してください。"});
+
+    dde_.openSucceeds = false;
+    EXPECT_EQ(Open(true).back(), "close");
+    dde_.openSucceeds = true;
+    dde_.executeSucceeds = false;
+    EXPECT_EQ(Open(true).back(), "close");
+    EXPECT_EQ(prompts_.messages,
+              (std::vector<std::string>{"NSShell へのリンクに失敗しました。",
+                                        "'file:///tmp/a b.html' を表示できませんでした。"}));
+
+    processes_.outputs[settings_.NNPath] = std::nullopt;
+    dde_.calls.clear();
+    EXPECT_TRUE(Open(true).empty());
+    EXPECT_EQ(prompts_.errors.back(), "バージョン情報が取得できません.");
+}
+
+TEST_F(BrowserLaunchTest, NetscapeServiceFollowsTheMajorVersion) {
+    struct TRow {
+        const char* output;
+        const char* service;
+    } rows[] = {{"Netscape 3.04", "NETSCAPE"}, {"4.08", "NSShell"}, {"6.2.1", "NSShell"}};
+    for (const TRow& row : rows) {
+        processes_.outputs[settings_.NNPath] = row.output;
+        EXPECT_EQ(launcher_.NetscapeDdeService(settings_.NNPath), row.service) << row.output;
+    }
+    const std::string beta =
+        dir_.Write("nn.exe", test::PeFileWithVersionBlock(test::VersionBlockWith("beta.1", true)));
+    EXPECT_EQ(launcher_.NetscapeDdeService(beta), "NSShell");
+    EXPECT_EQ(launcher_.NetscapeDdeService(""), "NSShell");
+}
+
+TEST_F(BrowserLaunchTest, BrowsersAreLookedUpOnThePathInPreferenceOrder) {
+    test::TTempDir other;
+    other.Write("google-chrome", "", true);
+    other.Write("firefox-esr", "", true);
+    other.Write("chromium-browser", ""); // not executable
+    const std::string path = other.Path().string() + "::" + dir_.Path().string();
+    EXPECT_EQ(FindBrowserOnPath(TBrowserFamily::bfChromium, path), settings_.IEPath);
+    EXPECT_EQ(FindBrowserOnPath(TBrowserFamily::bfFirefox, path), settings_.NNPath);
+    EXPECT_EQ(FindBrowserOnPath(TBrowserFamily::bfChromium, other.Path().string()),
+              (other.Path() / "google-chrome").string());
+
+    settings_.IEPath.clear();
+    const TBrowserLauncher launcher(dde_, processes_, prompts_, path);
+    EXPECT_EQ(launcher.FirstBrowserPath(settings_), (dir_.Path() / "chromium").string());
+}
+
+} // namespace
+} // namespace tintora
