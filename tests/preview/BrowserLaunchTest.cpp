@@ -2,6 +2,7 @@
 
 #include "PeFiles.h"
 #include "PreviewFakes.h"
+#include "preview/BrowserPreview.h"
 #include "preview/BrowserPrograms.h"
 
 #include <gtest/gtest.h>
@@ -118,6 +119,36 @@ TEST_F(BrowserLaunchTest, BrowsersAreLookedUpOnThePathInPreferenceOrder) {
     settings_.IEPath.clear();
     const TBrowserLauncher launcher(dde_, processes_, prompts_, path);
     EXPECT_EQ(launcher.FirstBrowserPath(settings_), (dir_.Path() / "chromium").string());
+}
+
+TEST_F(BrowserLaunchTest, PreviewsWriteTheFileThenOpenIt) {
+    std::map<std::string, std::string> written;
+    bool writable = true;
+    TBrowserPreview preview(
+        "/opt/T/Tintora.html",
+        [&](const std::string& path, std::string_view bytes) {
+            written[path] = bytes;
+            return writable;
+        },
+        launcher_, prompts_);
+    preview.PreviewFontTag({}, false, settings_);
+    ASSERT_EQ(dde_.calls.size(), 3u);
+    EXPECT_EQ(dde_.calls[1], "execute \"file:///opt/T/tintora.html\",,-1,,,,,");
+    EXPECT_EQ(written["/opt/T/tintora.html"], FontPreviewPage({}));
+
+    const std::string sample = dir_.Write("s.html", "<body>x");
+    preview.PreviewBodyTag(sample, {}, false, settings_);
+    EXPECT_EQ(written["/opt/T/tintora.html"], PreviewBodyTag({}) + "x\r\n");
+
+    written.clear();
+    dde_.calls.clear();
+    preview.PreviewBodyTag(sample + ".gone", {}, false, settings_);
+    writable = false;
+    preview.PreviewBodyTag(sample, {}, false, settings_);
+    EXPECT_EQ(prompts_.errors, (std::vector<std::string>{sample + ".gone を読み込めません",
+                                                         "/opt/T/tintora.html に書き込めません"}));
+    EXPECT_EQ(written.size(), 1u) << "a sample that cannot be read writes nothing";
+    EXPECT_TRUE(dde_.calls.empty()) << "nothing written, nothing shown";
 }
 
 } // namespace
