@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config git
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev clang-format
     qt6-base-dev qt6-base-dev-tools qt6-websockets-dev
     libgl-dev libxkbcommon-dev
     libgtest-dev libgmock-dev libbenchmark-dev

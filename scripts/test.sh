@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Installs what is needed, builds, and runs every test: the unit, widget and end-to-end tests of
-# the normal build, then the core tests and a short fuzzing run under AddressSanitizer and
-# UndefinedBehaviorSanitizer.
+# Installs what is needed, checks the format and the layering of the sources, builds, and runs
+# every test: the unit, widget and end-to-end tests of the normal build, then the core tests and a
+# short fuzzing run under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
+scripts/check-format.sh
+scripts/check-layers.sh
 scripts/build.sh
 ctest --test-dir build --output-on-failure -j"$(nproc)"
 

@@ -2,7 +2,6 @@
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <QTimer>
 #include <QWidget>
 
 namespace tintora {
@@ -27,13 +26,36 @@ void PlaceDialogAt(QWidget* dialog, QPoint topLeft) {
     dialog->move(PullInFromRightEdge(topLeft, dialog->frameGeometry().width(), screen->geometry()));
 }
 
-void PlaceDialogOnShow(QWidget* dialog, QPoint topLeft) {
-    PlaceDialogAt(dialog, topLeft);
-    QTimer::singleShot(0, dialog, [dialog, topLeft] {
-        if (dialog->isVisible()) {
-            PlaceDialogAt(dialog, topLeft);
-        }
-    });
+QRect OuterGeometry(const QWidget* window) {
+    const QRect frame = window->frameGeometry();
+    return frame.isValid() ? frame : QRect(window->pos(), window->size());
+}
+
+QRect GetWorkArea(const QWidget* window) {
+    QScreen* screen = QGuiApplication::screenAt(OuterGeometry(window).center());
+    if (!screen) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    return screen ? screen->availableGeometry() : QRect(0, 0, 640, 480);
+}
+
+void KeepInWorkArea(QWidget* window) {
+    const QRect area = GetWorkArea(window);
+    const QRect outer = OuterGeometry(window);
+    QPoint to = outer.topLeft();
+    if (to.x() < area.left()) {
+        to.setX(area.left());
+    } else if (to.x() + outer.width() > area.left() + area.width()) {
+        to.setX(area.left() + area.width() - outer.width());
+    }
+    if (to.y() < area.top()) {
+        to.setY(area.top());
+    } else if (to.y() + outer.height() > area.top() + area.height()) {
+        to.setY(area.top() + area.height() - outer.height());
+    }
+    if (to != outer.topLeft()) {
+        window->move(to);
+    }
 }
 
 } // namespace tintora

@@ -1,9 +1,7 @@
 #pragma once
 
-// Where the program's modal dialogs open: at a point the opener chooses (screen coordinates of the
-// dialog's outer top-left corner), pulled back left when the dialog would stick out past the right
-// edge of the screen. Only the right edge is checked; the openers pass points on their own window,
-// so the other edges take care of themselves.
+// Where the program's windows open on the screen. On X11 a window's frame is known only once the
+// window manager has framed it, so the outer size counts the frame when there is one.
 
 #include <QPoint>
 #include <QRect>
@@ -17,12 +15,18 @@ namespace tintora {
 QPoint PullInFromRightEdge(QPoint topLeft, int width, const QRect& screen);
 
 // Moves the top-level `dialog` to topLeft, pulled in on the screen that holds that point (the
-// dialog's own screen when no screen does). The width counts the window frame once the window
-// manager has framed the dialog.
+// dialog's own screen when no screen does). Only the right edge is checked: the openers pass
+// points on their own window, so the other edges take care of themselves.
 void PlaceDialogAt(QWidget* dialog, QPoint topLeft);
 
-// For a dialog's show event: places it now and once more when the event loop next runs, because on
-// X11 the frame's size is known only after the window manager has framed the window.
-void PlaceDialogOnShow(QWidget* dialog, QPoint topLeft);
+// The work area (the screen without the panels) of the screen under the window's centre.
+QRect GetWorkArea(const QWidget* window);
+
+// Moves the window into its work area: a left edge left of it to its left, else a right edge
+// beyond it to its right; then the top likewise, else the bottom.
+void KeepInWorkArea(QWidget* window);
+
+// The window's outer place and size: the frame's once the window manager has framed it.
+QRect OuterGeometry(const QWidget* window);
 
 } // namespace tintora

@@ -1,7 +1,8 @@
 #include "app/Form1.h"
 
-#include "app/ErrorReport.h"
+#include "app/DialogPlacement.h"
 #include "app/HintDisplay.h"
+#include "app/PageControls.h"
 #include "platform/CopySound.h"
 #include "widgets/ColorLookupComboBox.h"
 #include "widgets/ColorPanel.h"
@@ -24,15 +25,14 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
 
 namespace tintora {
 
-TForm1::TForm1(TProgramFiles files, QWidget* parent)
-    : QMainWindow(parent), files_(std::move(files)) {
+TForm1::TForm1(TProgramFiles files, TFormServices services, QWidget* parent)
+    : QMainWindow(parent), files_(std::move(files)), services_(std::move(services)) {
     setWindowTitle(kApplicationTitle);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -47,7 +47,6 @@ TForm1::TForm1(TProgramFiles files, QWidget* parent)
 TForm1::~TForm1() = default;
 
 void TForm1::FormCreate() {
-    palette.fill(PaletteDefaultColor);
     BuildUpperArea();
     BuildPages();
     BuildMenus();
@@ -64,64 +63,30 @@ void TForm1::FormCreate() {
     ConnectPages();
     ConnectCommands();
 
-    BarDragging = false;
-    Updating = false;
     SeedSettingsFile(files_);
     BuildCopyFormatMenus();
     btnDropper->setCursor(MakeDropperCursor());
     installedFonts_ = ListFontFaces();
-    comboFontFace->addItems(installedFonts_);
-    comboFontFace->setCurrentIndex(-1);
+    font_->comboFontFace->addItems(installedFonts_);
+    font_->comboFontFace->setCurrentIndex(-1);
 
     ReadSettingsFile();
     btnShowExtClick();
     KeepInWorkArea();
-    pnlStart->SetDown(true);
-    pnlText->SetDown(true);
+    font_->pnlStart->SetDown(true);
+    body_->pnlText->SetDown(true);
     ColorLookup->SelectColor(MakeColor(255, 0, 0));
     ColorLookupChange();
     SelectEditMode(settings_.GrdBarsMode);
-    EditGrd->setText(EditGrd->text().replace("%s", kProgramVersion));
-}
-
-// The window's own place and size on the screen, frame included once the window manager has
-// framed it.
-static QRect OuterGeometry(const QWidget* w) {
-    const QRect frame = w->frameGeometry();
-    return frame.isValid() ? frame : QRect(w->pos(), w->size());
+    font_->EditGrd->setText(font_->EditGrd->text().replace("%s", kProgramVersion));
 }
 
 QRect TForm1::GetWorkArea() const {
-    const QRect outer = OuterGeometry(this);
-    QScreen* screen = QGuiApplication::screenAt(outer.center());
-    if (!screen) {
-        screen = QGuiApplication::primaryScreen();
-    }
-    return screen ? screen->availableGeometry() : QRect(0, 0, 640, 480);
+    return tintora::GetWorkArea(this);
 }
 
 void TForm1::KeepInWorkArea() {
-    const QRect area = GetWorkArea();
-    const QRect outer = OuterGeometry(this);
-    QPoint to = outer.topLeft();
-    if (to.x() < area.left()) {
-        to.setX(area.left());
-    } else if (to.x() + outer.width() > area.left() + area.width()) {
-        to.setX(area.left() + area.width() - outer.width());
-    }
-    if (to.y() < area.top()) {
-        to.setY(area.top());
-    } else if (to.y() + outer.height() > area.top() + area.height()) {
-        to.setY(area.top() + area.height() - outer.height());
-    }
-    if (to != outer.topLeft()) {
-        move(to);
-    }
-}
-
-void TForm1::FitUpDown(TUpDown* u, QLineEdit* e) {
-    u->setGeometry(e->x() + e->width() - u->width() - 2, e->y() + 2, u->width(), e->height() - 4);
-    u->raise();
+    tintora::KeepInWorkArea(this);
 }
 
 void TForm1::SetClientHeight(int height) {
@@ -180,15 +145,21 @@ void TForm1::FormShow() {
     FitUpDown(udEqu, EditEqu);
     FitUpDown(udSat, EditSat);
     FitUpDown(udLum, EditLum);
-    if (!udWave->isHidden()) {
-        FitUpDown(udWave, EditWave);
-        FitUpDown(udWave2, EditWave2);
+    if (!font_->udWave->isHidden()) {
+        FitUpDown(font_->udWave, font_->EditWave);
+        FitUpDown(font_->udWave2, font_->EditWave2);
     }
     comboFontSizeChange();
     comboFontFaceChange();
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+    if (!destroyed_) {
+        // Taken while the window is still framed: once it is hidden the window manager may take
+        // its frame away at any moment, and the position would then be the client area's.
+        settings_.Top = y();
+        settings_.Left = x();
+    }
     // The window goes first; a settings file that cannot be written is then reported on its own.
     hide();
     FormDestroy();
@@ -200,8 +171,9 @@ void TForm1::FormDestroy() {
         return;
     }
     destroyed_ = true;
-    BarDragging = false;
-    Updating = false;
+    if (colors_.BarDragging()) {
+        colors_.EndBarDrag();
+    }
     WriteSettingsFile();
 }
 
@@ -272,14 +244,14 @@ bool TForm1::IsMenuShortcut(QKeyCombination key) const {
 
 // A key press or another application taking over ends a bar drag and frees the mouse.
 void TForm1::FormKeyDown() {
-    if (BarDragging) {
-        EndBarDrag();
+    if (colors_.BarDragging()) {
+        colors_.EndBarDrag();
     }
 }
 
 void TForm1::AppDeactivate() {
-    if (BarDragging) {
-        EndBarDrag();
+    if (colors_.BarDragging()) {
+        colors_.EndBarDrag();
     }
 }
 

@@ -1,30 +1,31 @@
 #pragma once
 
 // The main window: the colour editor in its upper area, the FONT and BODY tag pages below, and the
-// menu bar. It owns every control and the in-memory settings; it reads the settings file once
-// while it is created and writes it once when it closes.
+// menu bar. It owns every control; it reads the settings file once while it is created and writes
+// it once when it closes.
 //
-// The selected colour lives in ColorPanel. Every source of a colour change goes through
-// ChangeColor or the set operations, which update the views in a fixed order; `Updating` keeps the
-// fields' own change events from feeding back while the program writes them.
+// Three owners hold the window's state, each in one place: the colour controller (TColorController)
+// the selected colour and its edit mode, TSettings every setting while the program runs (a control
+// that changes a setting writes it there at once), and the two page objects the controls of the
+// tag pages. The window's handlers keep their names and forward to them.
 
+#include "app/BodyPage.h"
+#include "app/FontPage.h"
+#include "app/FormServices.h"
 #include "app/ProgramInfo.h"
 #include "color/Color.h"
 #include "color/ColorRandomizer.h"
-#include "color/Esl.h"
+#include "editor/ColorController.h"
 #include "html/BodyTag.h"
 #include "html/CharCase.h"
 #include "html/FontTag.h"
-#include "html/GrdColor.h"
 #include "html/TemplateStorage.h"
 #include "settings/ProgramFiles.h"
 #include "settings/Settings.h"
 #include "widgets/PanelDragDrop.h"
 
-#include <array>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include <QFont>
 #include <QImage>
@@ -45,7 +46,6 @@ namespace tintora {
 
 class TColorLookupComboBox;
 class TCopySound;
-class TSampleBox;
 class TColorPanel;
 class TGrdBar;
 class TLetterCaseValidator;
@@ -55,13 +55,7 @@ class TImageView;
 class TPaintPanel;
 class TUpDown;
 
-enum class TEditMode { emEsl, emRgb, emHsv };
-
-// Edits whose typing goes through EditsKeyPress carry this property: "digits", "hex" (digits and
-// A-F) or "signed" (digits and "-").
-inline constexpr char kKeyFilterProperty[] = "tintoraKeyFilter";
-
-class TForm1 : public QMainWindow, private IPanelDropHandler {
+class TForm1 : public QMainWindow, private IPanelDropHandler, private IColorView {
     Q_OBJECT
 public:
     static constexpr int ClientWidth = 353;
@@ -70,17 +64,22 @@ public:
     static constexpr int PageCtrlHeight = 228;
     static constexpr int ExpandedClientHeight = PageCtrlTop + PageCtrlHeight;
 
-    explicit TForm1(TProgramFiles files, QWidget* parent = nullptr);
+    TForm1(TProgramFiles files, TFormServices services, QWidget* parent = nullptr);
     ~TForm1() override;
 
-    // The in-memory settings; the Options dialog edits them.
+    // The settings as they stand: the Options dialog edits a copy and hands it to ApplySettings.
     const TSettings& Settings() const { return settings_; }
+    // Takes every setting of `s` and shows it in the window: the options, the palette, the sample
+    // document, the menu checks, stay-on-top and the bar mode. Settings the window corrects on the
+    // way are kept corrected (a sample size outside 6..99, a sample face that is not installed);
+    // the window's position is the window's own and stays. Applying the same settings again
+    // changes nothing.
+    void ApplySettings(const TSettings& s);
     const TProgramFiles& Files() const { return files_; }
 
     // Window helpers.
     QRect GetWorkArea() const;
     void KeepInWorkArea();
-    static void FitUpDown(TUpDown* upDown, QLineEdit* edit);
     void SetClientHeight(int height);
     int ClientHeight() const;
 
@@ -89,25 +88,19 @@ public:
     void miTagClick();
     bool TagPagesShown() const;
 
-    // The selected colour and the operations every colour source uses.
-    TColor SelectedColor() const;
-    void ChangeColor(TColor c);
-    void SetColorValue(TColor c);
-    void ShowColorValue(TColor c);
-    void ShowEslBytes(EslBytes e);
-    void ShowHsvEsl(HsvEsl t);
-    void SetEslBytes(EslBytes e);
-    void SetHsvEsl(HsvEsl t);
-    EslBytes GetEslBytes() const;
-    HsvEsl GetHsvEsl() const;
-    TEditMode CurrentEditMode() const;
-    void SetEditMode(TEditMode m);
-    void SelectEditMode(int rgb);
-    void SetUseHsv(bool on);
-    void RefreshTagSamples();
+    // The selected colour, and the operation every colour source uses; the other set operations
+    // are the controller's.
+    TColor SelectedColor() const { return colors_.SelectedColor(); }
+    void ChangeColor(TColor c) { colors_.ChangeColor(c); }
+    TColorController& Colors() { return colors_; }
+    TEditMode CurrentEditMode() const { return colors_.CurrentEditMode(); }
+    void SetEditMode(TEditMode m) { colors_.SetEditMode(m); }
+    void SelectEditMode(int rgb) { colors_.SelectEditMode(rgb); }
+    void SetUseHsv(bool on) { colors_.SetUseHsv(on); }
+    void RefreshTagSamples() override;
 
-    THsxPanel* SelectedFontPanel() const;
-    THsxPanel* SelectedBodyPanel() const;
+    THsxPanel* SelectedFontPanel() const { return font_->SelectedPanel(); }
+    THsxPanel* SelectedBodyPanel() const { return body_->SelectedPanel(); }
 
     // Palette geometry in pal1's client coordinates; -1 for a gap or outside the grid.
     static int PaletteCellAt(QPoint p);
@@ -117,7 +110,7 @@ public:
     TCharCases CharCases() const;
 
     // The FONT page.
-    TGrdType GetGrdType() const;
+    TGrdType GetGrdType() const { return font_->GetGrdType(); }
     void SetGrdType(TGrdType t);
     // The FONT tag of the page as it stands; shows the empty-text message when there is no text.
     std::string MakeFontTag();
@@ -145,27 +138,33 @@ private:
     void BuildUpperArea();
     void BuildDropper();
     void BuildPages();
-    void BuildFontPage();
-    void BuildBodyPage();
     void BuildMenus();
     void ConnectColorEditor();
     void ConnectPalette();
     void ConnectPages();
     void ReadSettingsFile();
-    void ApplySettings();
     void FormShow();
     // Closing.
     void FormDestroy();
-    void CollectSettings();
     void WriteSettingsFile();
 
     void FormKeyDown();
     bool IsMenuShortcut(QKeyCombination key) const;
     void AppDeactivate();
-    void EndBarDrag();
     void mcOptClick();
-    // Lets the window paint and take input in the middle of an update, once at a time.
-    void ProcessPendingMessages();
+
+    // The views of the selected colour, as the controller drives them.
+    void ShowBarForms(TColor color, FineEsl esl) override;
+    void ShowSelectedColor(TColor color) override;
+    void ShowRgbText(const std::string& text) override;
+    void ShowFieldValues(const std::array<int, 3>& values) override;
+    void ShowEditMode(TEditMode mode, const TEditModeLook& look,
+                      const std::array<int, 3>& values) override;
+    void ShowScaleName(std::string_view name) override;
+    void ProcessPendingMessages() override;
+    void RepaintBar(int index) override;
+    void BeginBarDrag(int index, bool hidePointer) override;
+    void EndBarDrag(bool showPointers) override;
 
     // Colour editor handlers.
     void EditESLChange(QLineEdit* sender);
@@ -198,6 +197,7 @@ private:
     void EditWaveChange(QLineEdit* sender);
     void btnGrdTypeClick();
     void btnFontStyleClick();
+    void SetSampleFontStyle(std::uint8_t style);
     void comboFontFaceChange();
     void comboFontSizeChange();
     void GrdSamplePaint(QImage& target);
@@ -207,7 +207,6 @@ private:
     void miLoadBgImageClick();
     void miClearBgImageClick();
     TFontTagInput FontTagInput() const;
-    TGrdParams GrdParams() const;
 
     // Colour commands.
     void BuildCopyFormatMenus();
@@ -225,6 +224,7 @@ private:
     void miUnifyClick(int tag);
     void UnifyPanel(THsxPanel* swatch, int tag, THsxPanel* pressed);
     void miStayOnTopClick();
+    void SetStayOnTop(bool on);
     void mcTagClick();
     void miReadmeClick();
     bool IsFontPageShown() const;
@@ -240,7 +240,6 @@ private:
     void comboFontTemplateChange();
     void ApplyFontTemplateToPage(const TFontTemplate& t);
     void comboBodyTemplateChange();
-    void FillTemplateCombo(QComboBox* combo, const std::vector<std::string>& names, int select);
     // Asks for a template name; empty when the user cancels or gives none.
     std::string AskTemplateName(QComboBox* combo);
     bool AskYesNo(const std::string& question);
@@ -254,7 +253,9 @@ private:
     QAction* AddMenuItem(QMenu* menu, const QString& caption, const QKeySequence& shortcut = {});
 
     TProgramFiles files_;
+    TFormServices services_;
     TSettings settings_;
+    TColorController colors_{*this, settings_};
     TColorRandomizer random_;
     bool destroyed_ = false;
     bool firstShow_ = true;
@@ -264,7 +265,6 @@ private:
     std::string bgImageFile_;
     QImage ImageBg; // the background picture, null for none
     QFont SampleFont;
-    int BaseSampleSize = 12;
     QStringList installedFonts_;
     TFontTemplateList fontTemplates_;
     TBodyTemplateList bodyTemplates_;
@@ -272,10 +272,7 @@ private:
     TLetterCaseValidator* rgbCase_ = nullptr;
 
     // Window state.
-    bool BarDragging = false;
-    bool Updating = false;
     bool Picking = false;
-    std::array<TColor, PaletteCellCount> palette{};
     int PaletteDragCell = -1;
 
     QWidget* client_ = nullptr;
@@ -320,50 +317,9 @@ private:
     QLabel* LabelGInfo = nullptr;
     QLabel* LabelBInfo = nullptr;
 
-    // FONT page.
-    QWidget* tsFont = nullptr;
-    QLineEdit* EditGrd = nullptr;
-    TSampleBox* GrdSample = nullptr;
-    QToolButton* btnGtNone = nullptr;
-    QToolButton* btnGtTwo = nullptr;
-    QToolButton* btnGtThree = nullptr;
-    QToolButton* btnGtRainBow = nullptr;
-    QToolButton* btnGtWave = nullptr;
-    THsxPanel* pnlStart = nullptr;
-    THsxPanel* pnlMid = nullptr;
-    THsxPanel* pnlEnd = nullptr;
-    THsxPanel* pnlBack = nullptr;
-    QComboBox* comboFontFace = nullptr;
-    QComboBox* ComboFontSize = nullptr;
-    QToolButton* btnBold = nullptr;
-    QToolButton* btnItalic = nullptr;
-    QToolButton* btnUnderline = nullptr;
-    QLabel* LabelWave = nullptr;
-    QLineEdit* EditWave = nullptr;
-    TUpDown* udWave = nullptr;
-    QLabel* LabelWave2 = nullptr;
-    QLineEdit* EditWave2 = nullptr;
-    TUpDown* udWave2 = nullptr;
-    QLabel* LabelFontTemplate = nullptr;
-    QComboBox* comboFontTemplate = nullptr;
-    QPushButton* SpeedButton1 = nullptr;
-
-    // BODY page.
-    QWidget* tsBody = nullptr;
-    TSampleBox* BodySample = nullptr;
-    QPushButton* btnLoadBgImage = nullptr;
-    QPushButton* btnClearBgImage = nullptr;
-    QPushButton* btnCopyBody = nullptr;
-    QLabel* LabelBodyTemplate = nullptr;
-    QComboBox* comboBodyTemplate = nullptr;
-    QLineEdit* EditPreview = nullptr;
-    QPushButton* btnPreview = nullptr;
-    QPushButton* btnPreviewNew = nullptr;
-    THsxPanel* pnlBgcolor = nullptr;
-    THsxPanel* pnlText = nullptr;
-    THsxPanel* pnlLink = nullptr;
-    THsxPanel* pnlVlink = nullptr;
-    THsxPanel* pnlAlink = nullptr;
+    // The tag pages.
+    std::unique_ptr<TFontPage> font_;
+    std::unique_ptr<TBodyPage> body_;
 
     // Menu bar.
     QMenu* pmCopyFmt = nullptr;

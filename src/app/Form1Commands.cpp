@@ -14,8 +14,6 @@
 #include <array>
 
 #include <QAction>
-#include <QApplication>
-#include <QClipboard>
 #include <QColorDialog>
 #include <QComboBox>
 #include <QLineEdit>
@@ -59,7 +57,7 @@ QString EscapeMenuText(QString text) {
 } // namespace
 
 void TForm1::CopyToClipboard(const std::string& text) {
-    QGuiApplication::clipboard()->setText(QString::fromStdString(text), QClipboard::Clipboard);
+    services_.Clipboard.SetText(text);
     if (settings_.PlayCopySound) {
         if (!copySound_) {
             copySound_ = std::make_unique<TCopySound>();
@@ -153,6 +151,8 @@ void TForm1::miRandomClick() {
 }
 
 void TForm1::miSwapClick() {
+    THsxPanel* const pnlStart = font_->pnlStart;
+    THsxPanel* const pnlEnd = font_->pnlEnd;
     const TColor start = pnlStart->Color();
     pnlStart->SetColor(pnlEnd->Color());
     pnlEnd->SetColor(start);
@@ -169,7 +169,7 @@ void TForm1::UnifyPanel(THsxPanel* swatch, int tag, THsxPanel* pressed) {
         return; // it holds the selected colour already
     }
     FineEsl f = ColorToFineEsl(swatch->Color());
-    const FineEsl selected = GBSet->BarEsl();
+    const FineEsl selected = colors_.BarEsl();
     if (tag == 501) {
         f.hue = selected.hue;
     } else if (tag == 502) {
@@ -183,22 +183,31 @@ void TForm1::UnifyPanel(THsxPanel* swatch, int tag, THsxPanel* pressed) {
 void TForm1::miUnifyClick(int tag) {
     if (IsFontPageShown()) {
         THsxPanel* pressed = SelectedFontPanel();
-        for (THsxPanel* swatch : {pnlStart, pnlMid, pnlEnd}) {
+        for (THsxPanel* swatch : {font_->pnlStart, font_->pnlMid, font_->pnlEnd}) {
             UnifyPanel(swatch, tag, pressed);
         }
     } else {
         THsxPanel* pressed = SelectedBodyPanel();
-        for (THsxPanel* swatch : {pnlText, pnlLink, pnlVlink, pnlAlink}) {
+        for (THsxPanel* swatch :
+             {body_->pnlText, body_->pnlLink, body_->pnlVlink, body_->pnlAlink}) {
             UnifyPanel(swatch, tag, pressed);
         }
     }
     RefreshTagSamples();
 }
 
+void TForm1::SetStayOnTop(bool on) {
+    if (on != miStayOnTop->isChecked()) {
+        miStayOnTopClick();
+    }
+}
+
 void TForm1::miStayOnTopClick() {
     const TColor remembered = SelectedColor();
+    QComboBox* const ComboFontSize = font_->ComboFontSize;
     const int sizeItem = ComboFontSize->currentIndex();
     miStayOnTop->setChecked(!miStayOnTop->isChecked());
+    settings_.StayOnTop = miStayOnTop->isChecked() ? 3 : 0;
     // Changing the window's style makes a new native window, which is hidden until shown again.
     const bool wasVisible = isVisible();
     setWindowFlag(Qt::WindowStaysOnTopHint, miStayOnTop->isChecked());
@@ -223,10 +232,10 @@ void TForm1::mcTagClick() {
     const TGrdType type = GetGrdType();
     miSwap->setEnabled(
         font && (type == TGrdType::gtTwo || type == TGrdType::gtThree || type == TGrdType::gtWave));
-    // Choosing another sample document belongs to the browser preview, which is not built yet.
     miPreviewNew->setVisible(!font);
     miPreviewNew->setEnabled(false);
-    miDelTemplate->setEnabled((font ? comboFontTemplate : comboBodyTemplate)->currentIndex() >= 0);
+    miDelTemplate->setEnabled(
+        (font ? font_->comboFontTemplate : body_->comboBodyTemplate)->currentIndex() >= 0);
 }
 
 void TForm1::miReadmeClick() {
@@ -243,25 +252,29 @@ void TForm1::ConnectCommands() {
     connect(miNega, &QAction::triggered, this, [this] { miNegaClick(); });
     connect(miRandom, &QAction::triggered, this, [this] { miRandomClick(); });
     connect(miCopyFont, &QAction::triggered, this, [this] { miCopyFontClick(); });
-    connect(SpeedButton1, &QPushButton::clicked, this, [this] { miCopyFontClick(); });
+    connect(font_->SpeedButton1, &QPushButton::clicked, this, [this] { miCopyFontClick(); });
     connect(miCopyBody, &QAction::triggered, this, [this] { btnCopyBodyClick(); });
-    connect(btnCopyBody, &QPushButton::clicked, this, [this] { btnCopyBodyClick(); });
+    connect(body_->btnCopyBody, &QPushButton::clicked, this, [this] { btnCopyBodyClick(); });
     connect(miSwap, &QAction::triggered, this, [this] { miSwapClick(); });
     connect(miUnifyEqu, &QAction::triggered, this, [this] { miUnifyClick(501); });
     connect(miUnifySat, &QAction::triggered, this, [this] { miUnifyClick(502); });
     connect(miUnifyLum, &QAction::triggered, this, [this] { miUnifyClick(503); });
     const auto guarded = [this](auto handler) {
-        return [this, handler] { Guarded(this, [this, handler] { (this->*handler)(); }); };
+        return [this, handler] {
+            Guarded(services_.Prompts, [this, handler] { (this->*handler)(); });
+        };
     };
     connect(miLoadBgImage, &QAction::triggered, this, guarded(&TForm1::miLoadBgImageClick));
-    connect(btnLoadBgImage, &QPushButton::clicked, this, guarded(&TForm1::miLoadBgImageClick));
+    connect(body_->btnLoadBgImage, &QPushButton::clicked, this,
+            guarded(&TForm1::miLoadBgImageClick));
     connect(miClearBgImage, &QAction::triggered, this, guarded(&TForm1::miClearBgImageClick));
-    connect(btnClearBgImage, &QPushButton::clicked, this, guarded(&TForm1::miClearBgImageClick));
+    connect(body_->btnClearBgImage, &QPushButton::clicked, this,
+            guarded(&TForm1::miClearBgImageClick));
     connect(miSaveTemplate, &QAction::triggered, this, guarded(&TForm1::miSaveTemplateClick));
     connect(miDelTemplate, &QAction::triggered, this, guarded(&TForm1::miDelTemplateClick));
-    connect(comboFontTemplate, &QComboBox::activated, this,
+    connect(font_->comboFontTemplate, &QComboBox::activated, this,
             guarded(&TForm1::comboFontTemplateChange));
-    connect(comboBodyTemplate, &QComboBox::activated, this,
+    connect(body_->comboBodyTemplate, &QComboBox::activated, this,
             guarded(&TForm1::comboBodyTemplateChange));
     connect(miStayOnTop, &QAction::triggered, this, [this] {
         // The menu toggled its check mark already; the command toggles it itself.
@@ -270,6 +283,8 @@ void TForm1::ConnectCommands() {
     });
     connect(miReadme, &QAction::triggered, this, guarded(&TForm1::miReadmeClick));
     connect(mcTag, &QMenu::aboutToShow, this, [this] { mcTagClick(); });
+    connect(miPaintFontBG, &QAction::toggled, this,
+            [this](bool on) { settings_.PaintFontBG = on; });
     for (QAction* action : {miCopy, miBrowse, miFitWebColor, miNega, miRandom, miCopyFont,
                             miCopyBody, miSwap, miUnifyEqu, miUnifySat, miUnifyLum, miLoadBgImage,
                             miClearBgImage, miSaveTemplate, miDelTemplate, miStayOnTop, miReadme}) {

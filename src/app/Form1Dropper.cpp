@@ -2,7 +2,6 @@
 // While dragging, the magnifier shows the 15 × 15 pixels around the pointer with the one under it
 // framed.
 
-#include "app/ErrorReport.h"
 #include "app/Form1.h"
 #include "widgets/Frame3D.h"
 #include "widgets/ImageView.h"
@@ -86,7 +85,7 @@ void TForm1::btnDropperMouseMove() {
         // Reading the screen failed: say so once per pick, and try again on the next move.
         if (!dropperErrorShown_) {
             dropperErrorShown_ = true;
-            ShowErrorMessage(this, "デスクトップのDC解放に失敗。");
+            services_.Prompts.ShowError("デスクトップのDC解放に失敗。");
         }
         return;
     }

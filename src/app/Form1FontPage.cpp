@@ -1,7 +1,6 @@
-// The FONT page: gradient type, wave fields, face, size and style, the live sample, the FONT
-// tag, and the background picture both samples share.
+// The FONT page's handlers: gradient type, wave fields, face, size and style, the live sample, the
+// FONT tag, and the background picture both samples share.
 
-#include "app/ErrorReport.h"
 #include "app/Form1.h"
 #include "widgets/BackgroundPicture.h"
 #include "widgets/GrdSample.h"
@@ -14,84 +13,21 @@
 #include <filesystem>
 
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QToolButton>
 
 namespace tintora {
 
-TGrdType TForm1::GetGrdType() const {
-    if (btnGtTwo->isChecked()) {
-        return TGrdType::gtTwo;
-    }
-    if (btnGtThree->isChecked()) {
-        return TGrdType::gtThree;
-    }
-    if (btnGtRainBow->isChecked()) {
-        return TGrdType::gtRainBow;
-    }
-    if (btnGtWave->isChecked()) {
-        return TGrdType::gtWave;
-    }
-    return TGrdType::gtNone;
-}
-
 void TForm1::SetGrdType(TGrdType t) {
-    if (t == GetGrdType() || !IsKnownGrdType(t)) {
-        return;
+    if (font_->SetGrdType(t)) {
+        RefreshTagSamples();
     }
-    QToolButton* const buttons[] = {btnGtNone, btnGtTwo, btnGtThree, btnGtRainBow, btnGtWave};
-    buttons[static_cast<int>(t)]->setChecked(true);
-    btnGrdTypeClick();
 }
 
 void TForm1::btnGrdTypeClick() {
-    const TGrdType type = GetGrdType();
-    switch (type) {
-    case TGrdType::gtNone:
-    case TGrdType::gtRainBow:
-        pnlMid->hide();
-        pnlEnd->hide();
-        break;
-    case TGrdType::gtTwo:
-    case TGrdType::gtWave:
-        pnlMid->hide();
-        if (pnlEnd->isHidden()) {
-            pnlEnd->SetColor(pnlStart->Color());
-            pnlEnd->show();
-        }
-        break;
-    case TGrdType::gtThree:
-        if (pnlEnd->isHidden()) {
-            pnlEnd->SetColor(pnlStart->Color());
-            pnlEnd->show();
-        }
-        if (pnlMid->isHidden()) {
-            pnlMid->SetColor(MidColor(pnlStart->Color(), pnlEnd->Color()));
-            pnlMid->show();
-        }
-        break;
-    }
-    if (THsxPanel* pressed = SelectedFontPanel(); pressed && pressed->isHidden()) {
-        pnlBack->SetDown(true);
-    }
-    const bool waves = type == TGrdType::gtRainBow || type == TGrdType::gtWave;
-    const bool shift = type == TGrdType::gtWave;
-    for (QWidget* w : std::initializer_list<QWidget*>{LabelWave, EditWave, udWave}) {
-        w->setVisible(waves);
-    }
-    for (QWidget* w : std::initializer_list<QWidget*>{LabelWave2, EditWave2, udWave2}) {
-        w->setVisible(shift);
-    }
-    if (waves) {
-        FitUpDown(udWave, EditWave);
-    }
-    if (shift) {
-        FitUpDown(udWave2, EditWave2);
-    }
+    font_->ShowTypeControls();
     RefreshTagSamples();
 }
 
@@ -100,22 +36,30 @@ void TForm1::EditGrdChange() {
 }
 
 void TForm1::EditWaveChange(QLineEdit* sender) {
-    if (sender == EditWave) {
+    if (sender == font_->EditWave) {
         // A number the spin control holds is shown the way it holds it; anything it cannot
         // read leaves its last position, which then replaces the text.
-        const std::int16_t position = udWave->Position();
-        if (position != 0 && EditWave->text() != QString::number(position)) {
-            EditWave->setText(QString::number(position));
+        const std::int16_t position = font_->udWave->Position();
+        if (position != 0 && sender->text() != QString::number(position)) {
+            sender->setText(QString::number(position));
         }
     }
     RefreshTagSamples();
 }
 
 void TForm1::btnFontStyleClick() {
-    SampleFont.setBold(btnBold->isChecked());
-    SampleFont.setItalic(btnItalic->isChecked());
-    SampleFont.setUnderline(btnUnderline->isChecked());
+    SampleFont.setBold(font_->btnBold->isChecked());
+    SampleFont.setItalic(font_->btnItalic->isChecked());
+    SampleFont.setUnderline(font_->btnUnderline->isChecked());
     RefreshTagSamples();
+}
+
+// Style bits: bold 1, italic 2, underline 4, strike-out 8.
+void TForm1::SetSampleFontStyle(std::uint8_t style) {
+    SampleFont.setBold(style & 1);
+    SampleFont.setItalic(style & 2);
+    SampleFont.setUnderline(style & 4);
+    SampleFont.setStrikeOut(style & 8);
 }
 
 QString TForm1::GetSampleFontName() const {
@@ -138,50 +82,37 @@ void TForm1::SetSampleFontName(const QString& name) {
 
 void TForm1::SetSampleFontSize(int n) {
     n = ValidSampleFontSize(n);
-    if (n == BaseSampleSize) {
+    if (n == settings_.SampleFontSize) {
         return;
     }
-    BaseSampleSize = n;
+    settings_.SampleFontSize = n;
     comboFontSizeChange();
 }
 
 void TForm1::comboFontFaceChange() {
-    const auto face = SampleFaceFromField(comboFontFace->currentText(), installedFonts_);
+    const auto face = SampleFaceFromField(font_->comboFontFace->currentText(), installedFonts_);
     SampleFont.setFamilies({face ? *face : GetSampleFontName()});
     RefreshTagSamples();
 }
 
 void TForm1::comboFontSizeChange() {
-    if (const auto size = SampleFontSizeFromField(ComboFontSize->currentText(), BaseSampleSize)) {
+    if (const auto size = SampleFontSizeFromField(font_->ComboFontSize->currentText(),
+                                                  settings_.SampleFontSize)) {
         SampleFont.setPointSize(std::max(*size, 1));
     }
     RefreshTagSamples();
 }
 
-bool TForm1::IsFontPageShown() const {
-    return PageCtrl->currentWidget() == tsFont;
-}
-
-TGrdParams TForm1::GrdParams() const {
-    TGrdParams g;
-    g.Type = GetGrdType();
-    g.Start = pnlStart->Color();
-    g.Mid = pnlMid->Color();
-    g.End = pnlEnd->Color();
-    g.WaveCount = udWave->Position();
-    g.WaveShift = static_cast<std::uint8_t>(udWave2->Position());
-    return g;
-}
-
 TFontTagInput TForm1::FontTagInput() const {
+    const TFontPageState page = font_->State();
     TFontTagInput in;
-    static_cast<TGrdParams&>(in) = GrdParams();
-    in.Text = EditGrd->text().toStdString();
-    in.Bold = btnBold->isChecked();
-    in.Italic = btnItalic->isChecked();
-    in.Underline = btnUnderline->isChecked();
-    in.SizeText = ComboFontSize->currentText().toStdString();
-    in.FaceText = comboFontFace->currentText().toStdString();
+    static_cast<TGrdParams&>(in) = page;
+    in.Text = font_->EditGrd->text().toStdString();
+    in.Bold = page.Bold;
+    in.Italic = page.Italic;
+    in.Underline = page.Underline;
+    in.SizeText = page.Size;
+    in.FaceText = page.Face;
     in.Cases = CharCases();
     in.Escape = TEscapeOptions{settings_.EscHtmlTokens, settings_.EscSpaceChar};
     in.WrapFontTag = settings_.WrapFontTag;
@@ -191,10 +122,7 @@ TFontTagInput TForm1::FontTagInput() const {
 std::string TForm1::MakeFontTag() {
     TFontTagResult result = tintora::MakeFontTag(FontTagInput());
     if (result.TextWasEmpty) {
-        QMessageBox::information(
-            this, kApplicationTitle,
-            QString::fromUtf8(FontTagEmptyTextMessage.data(),
-                              static_cast<qsizetype>(FontTagEmptyTextMessage.size())));
+        services_.Prompts.ShowInformation(std::string(FontTagEmptyTextMessage));
     }
     return std::move(result.Text);
 }
@@ -207,10 +135,11 @@ void TForm1::GrdSamplePaint(QImage& target) {
     if (!TagPagesShown() || !IsFontPageShown() || TemplateApplying) {
         return;
     }
+    const TFontPageState page = font_->State();
     TGrdSampleInput in;
-    in.Text = EditGrd->text().toStdString();
-    in.Grd = GrdParams();
-    in.Back = pnlBack->Color();
+    in.Text = font_->EditGrd->text().toStdString();
+    in.Grd = page;
+    in.Back = page.Back;
     in.Font = SampleFont;
     in.BgPicture = ImageBg;
     in.Colors = TSystemColors::From(QWidget::palette());
@@ -228,10 +157,10 @@ void TForm1::SetBgImageFile(const std::string& name) {
     }
     if (!file.empty()) {
         ImageBg = LoadBackgroundPicture(QString::fromStdString(file));
-        btnClearBgImage->setEnabled(true);
+        body_->btnClearBgImage->setEnabled(true);
     } else {
         ImageBg = QImage();
-        btnClearBgImage->setEnabled(false);
+        body_->btnClearBgImage->setEnabled(false);
     }
     bgImageFile_ = file;
     RefreshTagSamples();

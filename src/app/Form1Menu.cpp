@@ -1,4 +1,4 @@
-// The menu bar. Commands whose behaviour is not built yet stay disabled rather than pretending.
+// The menu bar.
 
 #include "app/Form1.h"
 #include "widgets/GrdBarSet.h"
@@ -26,9 +26,9 @@ void TForm1::BuildMenus() {
     mcSelColor = bar->addMenu("選択色(&D)");
     miCopy = AddMenuItem(mcSelColor, "RGB値をコピー(&C)", Qt::Key_F12);
     mcCopyFmt = mcSelColor->addMenu("書式を指定してコピー(&F)");
-    mcSelColor->addSeparator(); // N4
+    mcSelColor->addSeparator();
     miBrowse = AddMenuItem(mcSelColor, "色の参照(&B)...", QKeySequence(Qt::CTRL | Qt::Key_B));
-    mcSelColor->addSeparator(); // N2
+    mcSelColor->addSeparator();
     miFitWebColor =
         AddMenuItem(mcSelColor, "Webカラーに近似(&W)", QKeySequence(Qt::CTRL | Qt::Key_W));
     miNega = AddMenuItem(mcSelColor, "ネガ反転(&N)", QKeySequence(Qt::CTRL | Qt::Key_N));
@@ -44,11 +44,11 @@ void TForm1::BuildMenus() {
     miUnifyEqu = AddMenuItem(mcTag, "色合いを揃える(&E)", QKeySequence(Qt::CTRL | Qt::Key_E));
     miUnifySat = AddMenuItem(mcTag, "鮮やかさを揃える(&S)", QKeySequence(Qt::CTRL | Qt::Key_S));
     miUnifyLum = AddMenuItem(mcTag, "明るさを揃える(&L)", QKeySequence(Qt::CTRL | Qt::Key_L));
-    mcTag->addSeparator(); // N3
+    mcTag->addSeparator();
     miLoadBgImage =
         AddMenuItem(mcTag, "背景画像の読み込み(&I)...", QKeySequence(Qt::CTRL | Qt::Key_I));
     miClearBgImage = AddMenuItem(mcTag, "背景画像のクリア(&R)");
-    mcTag->addSeparator(); // N6
+    mcTag->addSeparator();
     mcPreview = mcTag->addMenu("手動ブラウザプレビュー(&P)");
     miPreview = AddMenuItem(mcPreview, "プレビュー実行(&P)", Qt::Key_F9);
     miPreviewNew = AddMenuItem(mcPreview, "被試験ファイルを変更する(&N)...",
@@ -57,7 +57,7 @@ void TForm1::BuildMenus() {
     miDynPreview = AddMenuItem(Y1, "自動的に更新(&Y)", QKeySequence(Qt::SHIFT | Qt::Key_F10));
     miDynPreview->setCheckable(true);
     miPerformDynPreview = AddMenuItem(Y1, "今すぐ更新する(&R)", Qt::Key_F10);
-    Y1->addSeparator(); // N7
+    Y1->addSeparator();
     miPaintFontBG = AddMenuItem(Y1, "font の背景色も書換える");
     miPaintFontBG->setCheckable(true);
     miPaintFontBG->setEnabled(false);
@@ -79,21 +79,22 @@ void TForm1::BuildMenus() {
     miGbmESL->setChecked(true);
     miTag = AddMenuItem(mcOpt, "タグ作成(&G)", QKeySequence(Qt::CTRL | Qt::Key_G));
     miTag->setCheckable(true);
-    mcOpt->addSeparator(); // N1
+    mcOpt->addSeparator();
     miOpt = AddMenuItem(mcOpt, "オプション設定(&O)...");
-    mcOpt->addSeparator(); // N8
+    mcOpt->addSeparator();
     miStayOnTop = AddMenuItem(mcOpt, "ｳｨﾝﾄﾞｳを常に最前面に表示(&T)");
     miStayOnTop->setCheckable(true);
     connect(mcOpt, &QMenu::aboutToShow, this, &TForm1::mcOptClick);
 
     mcHelp = bar->addMenu("ヘルプ(&?)");
     miReadme = AddMenuItem(mcHelp, "ヘルプの目次(&C)", Qt::Key_F1);
-    mcHelp->addSeparator(); // N5
+    mcHelp->addSeparator();
     miAbout = AddMenuItem(mcHelp, "バージョン情報(&V)");
 
     connect(miTag, &QAction::triggered, this, [this] { miTagClick(); });
 
-    // Not built yet: each is enabled by the change that gives it its behaviour.
+    // Every command starts disabled and is enabled where it is wired to its handler, so that a
+    // command without one never pretends to work.
     for (QAction* pending : {miCopy,
                              miBrowse,
                              miFitWebColor,

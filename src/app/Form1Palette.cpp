@@ -57,9 +57,13 @@ void TForm1::ConnectPalette() {
     }
     connect(pal1, &TPaintPanel::Click, this, [this] { PalsClick(); });
     connect(pal1, &TPaintPanel::DoubleClick, this, [this] { PalsDblClick(); });
-    for (QWidget* target :
-         std::initializer_list<QWidget*>{pal1, ColorPanel, pnlStart, pnlMid, pnlEnd, pnlBack,
-                                         pnlBgcolor, pnlText, pnlLink, pnlVlink, pnlAlink}) {
+    for (QWidget* target : std::initializer_list<QWidget*>{pal1, ColorPanel}) {
+        new TPanelDropTarget(target, this);
+    }
+    for (QWidget* target : font_->Swatches()) {
+        new TPanelDropTarget(target, this);
+    }
+    for (QWidget* target : body_->Swatches()) {
         new TPanelDropTarget(target, this);
     }
 }
@@ -71,8 +75,8 @@ void TForm1::pal1Paint(QPainter& canvas) {
         for (int column = 0; column < kColumns; ++column) {
             QRect r = CellRect(row, column);
             Frame3D(canvas, r, colors.BtnShadow, colors.BtnHighlight, 1);
-            canvas.fillRect(r,
-                            ToQColor(palette[static_cast<std::size_t>(row * kColumns + column)]));
+            canvas.fillRect(
+                r, ToQColor(settings_.Pallet[static_cast<std::size_t>(row * kColumns + column)]));
         }
     }
 }
@@ -101,7 +105,7 @@ void TForm1::PalsDblClick() {
 void TForm1::PickPaletteColor() {
     const int cell = PaletteCellAt(pal1->mapFromGlobal(QCursor::pos()));
     if (cell >= 0) {
-        ChangeColor(palette[static_cast<std::size_t>(cell)]);
+        ChangeColor(settings_.Pallet[static_cast<std::size_t>(cell)]);
     }
 }
 
@@ -112,7 +116,7 @@ bool TForm1::IsColorPanel(QWidget* w) const {
 TColor TForm1::DragSourceColor(QWidget* panel, bool asSource, QPoint p) const {
     if (panel == pal1) {
         const int cell = asSource ? PaletteDragCell : PaletteCellAt(p);
-        return cell >= 0 ? palette[static_cast<std::size_t>(cell)] : clNone;
+        return cell >= 0 ? settings_.Pallet[static_cast<std::size_t>(cell)] : clNone;
     }
     if (panel == ColorPanel) {
         return ColorPanel->Color();
@@ -127,7 +131,7 @@ void TForm1::PutDroppedColor(QWidget* panel, TColor color, bool asSource, QPoint
     if (panel == pal1) {
         const int cell = asSource ? PaletteDragCell : PaletteCellAt(p);
         if (cell >= 0) {
-            palette[static_cast<std::size_t>(cell)] = color;
+            settings_.Pallet[static_cast<std::size_t>(cell)] = color;
         }
         pal1->update();
     } else if (panel == ColorPanel) {

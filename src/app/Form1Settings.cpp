@@ -1,11 +1,13 @@
-// Reading the settings file while the window is created and writing it when the window closes.
+// The settings while the window lives: read from the settings file when it is created, shown
+// through ApplySettings, kept in TSettings by every control that changes one, and written back
+// when it closes.
 
 #include "app/ErrorReport.h"
 #include "app/Form1.h"
-#include "app/UpdatingScope.h"
 #include "settings/IniFile2.h"
 #include "widgets/GrdBarSet.h"
 #include "widgets/LetterCaseValidator.h"
+#include "widgets/PaintPanel.h"
 
 #include <QAction>
 #include <QDir>
@@ -16,48 +18,48 @@ namespace tintora {
 
 void TForm1::ReadSettingsFile() {
     const TIniFile2 ini(files_.SettingsFile);
+    TSettings read = settings_;
     // The window keeps the place the platform gives it unless the file names one.
-    settings_.Top = y();
-    settings_.Left = x();
-    ReadSettings(ini, settings_);
+    read.Top = y();
+    read.Left = x();
+    ReadSettings(ini, read);
     LoadTemplates(ini);
     if (ini.ValueExists("WINDOW", "Top") || ini.ValueExists("WINDOW", "Left")) {
-        move(settings_.Left, settings_.Top);
+        move(read.Left, read.Top);
     }
-    ApplySettings();
+    settings_.Top = read.Top;
+    settings_.Left = read.Left;
+    ApplySettings(read);
+    // The bar mode is applied once the controls are prepared, at the end of creation.
+    settings_.GrdBarsMode = read.GrdBarsMode;
 }
 
-void TForm1::ApplySettings() {
-    if (settings_.StayOnTop == 3) {
-        miStayOnTopClick();
-    }
-    SetUseHsv(settings_.UseHSV);
-    SetCharCase(TCaseKind::ckElement, static_cast<TCharCaseMode>(settings_.CharCaseE));
-    SetCharCase(TCaseKind::ckAttribute, static_cast<TCharCaseMode>(settings_.CharCaseA));
-    SetCharCase(TCaseKind::ckValue, static_cast<TCharCaseMode>(settings_.CharCaseV));
-    GBSet->SetPointer(static_cast<TPointerType>(settings_.GrdBarPointer));
-    SetHintsShown(settings_.ShowHint);
-    // Both go through their setters, which keep only a font that is installed and a size in range.
-    const QString sampleFontName = QString::fromStdString(settings_.SampleFontName);
-    settings_.SampleFontName.clear();
-    SetSampleFontName(sampleFontName);
-    SetSampleFontSize(settings_.SampleFontSize);
-    EditPreview->setText(QString::fromStdString(settings_.PreviewSample));
-    miPaintFontBG->setChecked(settings_.PaintFontBG);
-    palette = settings_.Pallet;
-}
+void TForm1::ApplySettings(const TSettings& s) {
+    const TSettings previous = settings_;
+    settings_ = s;
+    // Owned elsewhere: the position by the window (taken when it closes), the bar mode by the
+    // colour editor; and those the setters below store only once they have checked them.
+    settings_.Top = previous.Top;
+    settings_.Left = previous.Left;
+    settings_.GrdBarsMode = previous.GrdBarsMode;
+    settings_.StayOnTop = previous.StayOnTop;
+    settings_.SampleFontName = previous.SampleFontName;
+    settings_.SampleFontSize = previous.SampleFontSize;
 
-void TForm1::CollectSettings() {
-    settings_.StayOnTop = miStayOnTop->isChecked() ? 3 : 0;
-    settings_.GrdBarsMode = static_cast<std::int32_t>(GBSet->GrdBarsMode());
-    settings_.GrdBarPointer = static_cast<std::uint8_t>(GBSet->Pointer());
+    SetStayOnTop(s.StayOnTop == 3);
+    SetUseHsv(s.UseHSV);
+    SetCharCase(TCaseKind::ckElement, static_cast<TCharCaseMode>(s.CharCaseE));
+    SetCharCase(TCaseKind::ckAttribute, static_cast<TCharCaseMode>(s.CharCaseA));
+    SetCharCase(TCaseKind::ckValue, static_cast<TCharCaseMode>(s.CharCaseV));
+    GBSet->SetPointer(static_cast<TPointerType>(s.GrdBarPointer));
+    SetHintsShown(s.ShowHint);
+    SetSampleFontSize(s.SampleFontSize);
+    SetSampleFontName(QString::fromStdString(s.SampleFontName));
+    // Kept as the face the samples use, which is also what the file gets.
     settings_.SampleFontName = GetSampleFontName().toStdString();
-    settings_.SampleFontSize = BaseSampleSize;
-    settings_.Top = y();
-    settings_.Left = x();
-    settings_.Pallet = palette;
-    settings_.PreviewSample = EditPreview->text().toStdString();
-    settings_.PaintFontBG = miPaintFontBG->isChecked();
+    body_->EditPreview->setText(QString::fromStdString(s.PreviewSample));
+    miPaintFontBG->setChecked(s.PaintFontBG);
+    pal1->update();
 }
 
 TCharCases TForm1::CharCases() const {
@@ -80,13 +82,12 @@ void TForm1::SetCharCase(TCaseKind kind, TCharCaseMode mode) {
         break;
     }
     rgbCase_->SetUpper(CharCases().Value == TCharCaseMode::ccUpper);
-    const TUpdatingScope updating(Updating);
+    const auto updating = colors_.HoldUpdating();
     EditRGB->setText(rgbCase_->Upper() ? EditRGB->text().toUpper() : EditRGB->text().toLower());
 }
 
 void TForm1::WriteSettingsFile() {
-    CollectSettings();
-    Guarded(this, [this] {
+    Guarded(services_.Prompts, [this] {
         // An installed program keeps its settings in the user's folder, which may not exist yet.
         QDir().mkpath(QFileInfo(QString::fromStdString(files_.SettingsFile)).absolutePath());
         TIniFile2 ini(files_.SettingsFile);

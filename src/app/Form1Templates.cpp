@@ -1,54 +1,34 @@
 // Templates: named snapshots of the FONT page and of the BODY page, saved, applied and deleted
 // by name, and kept in the settings file.
 
-#include "app/ErrorReport.h"
 #include "app/Form1.h"
 #include "html/TemplateCommands.h"
 #include "html/Templates.h"
 #include "widgets/HsxPanel.h"
-#include "widgets/UpDown.h"
 
 #include <QComboBox>
-#include <QInputDialog>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QTabWidget>
-#include <QToolButton>
 
 namespace tintora {
 
 namespace {
 
-// Messages keep their line breaks as a lone CR; Qt's boxes break lines at LF.
-QString MessageText(const std::string& text) {
-    return QString::fromStdString(text).replace('\r', '\n');
-}
-
+// The list shows the names in their order, none selected.
 template <class T>
-std::vector<std::string> NamesOf(const TTemplateList<T>& list) {
-    std::vector<std::string> names;
+void FillTemplateCombo(QComboBox* combo, const TTemplateList<T>& list) {
+    combo->clear();
     for (const auto& item : list.Items()) {
-        names.push_back(item.Name);
+        combo->addItem(QString::fromStdString(item.Name));
     }
-    return names;
+    combo->setCurrentIndex(-1);
 }
 
 } // namespace
 
-void TForm1::FillTemplateCombo(QComboBox* combo, const std::vector<std::string>& names,
-                               int select) {
-    combo->clear();
-    for (const std::string& name : names) {
-        combo->addItem(QString::fromStdString(name));
-    }
-    combo->setCurrentIndex(select);
-}
-
 void TForm1::LoadTemplates(const TIniFile2& ini) {
     fontTemplates_ = ReadFontTemplates(ini);
     bodyTemplates_ = ReadBodyTemplates(ini);
-    FillTemplateCombo(comboFontTemplate, NamesOf(fontTemplates_), -1);
-    FillTemplateCombo(comboBodyTemplate, NamesOf(bodyTemplates_), -1);
+    FillTemplateCombo(font_->comboFontTemplate, fontTemplates_);
+    FillTemplateCombo(body_->comboBodyTemplate, bodyTemplates_);
 }
 
 void TForm1::SaveTemplates(TIniFile2& ini) const {
@@ -57,20 +37,14 @@ void TForm1::SaveTemplates(TIniFile2& ini) const {
 }
 
 std::string TForm1::AskTemplateName(QComboBox* combo) {
-    bool ok = false;
-    const QString name = QInputDialog::getText(
-        this, QString::fromUtf8(SaveTemplateCaption.data(), qsizetype(SaveTemplateCaption.size())),
-        QString::fromUtf8(SaveTemplatePrompt.data(), qsizetype(SaveTemplatePrompt.size())),
-        QLineEdit::Normal, combo->currentText(), &ok);
-    return ok ? name.toStdString() : std::string();
+    return services_.Prompts
+        .AskText(std::string(SaveTemplateCaption), std::string(SaveTemplatePrompt),
+                 combo->currentText().toStdString())
+        .value_or(std::string());
 }
 
 bool TForm1::AskYesNo(const std::string& question) {
-    QMessageBox box(QMessageBox::Question,
-                    QString::fromStdString(ConfirmCaption(kApplicationTitle.toStdString())),
-                    MessageText(question), QMessageBox::Yes | QMessageBox::No, this);
-    box.setDefaultButton(QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
+    return services_.Prompts.AskYesNo(ConfirmCaption(kApplicationTitle.toStdString()), question);
 }
 
 void TForm1::miSaveTemplateClick() {
@@ -82,7 +56,7 @@ void TForm1::miSaveTemplateClick() {
 }
 
 void TForm1::miDelTemplateClick() {
-    DeleteSelectedTemplate(IsFontPageShown() ? comboFontTemplate : comboBodyTemplate);
+    DeleteSelectedTemplate(IsFontPageShown() ? font_->comboFontTemplate : body_->comboBodyTemplate);
 }
 
 namespace {
@@ -122,27 +96,20 @@ void SaveTemplateAs(TTemplateList<T>& list, QComboBox* combo, const std::string&
 } // namespace
 
 void TForm1::SaveFontTemplateAs() {
-    const std::string name = AskTemplateName(comboFontTemplate);
-    TFontPageState page;
-    static_cast<TGrdParams&>(page) = GrdParams();
-    page.Back = pnlBack->Color();
-    page.Face = comboFontFace->currentText().toStdString();
-    page.Size = ComboFontSize->currentText().toStdString();
-    page.Bold = btnBold->isChecked();
-    page.Italic = btnItalic->isChecked();
-    page.Underline = btnUnderline->isChecked();
+    const std::string name = AskTemplateName(font_->comboFontTemplate);
+    TFontPageState page = font_->State();
     page.BgImageFile = bgImageFile_;
     SaveTemplateAs(
-        fontTemplates_, comboFontTemplate, name,
+        fontTemplates_, font_->comboFontTemplate, name,
         [&page](TFontTemplate& t) { SnapCurrentFontAsTemplate(page, t); },
         [this](const std::string& q) { return AskYesNo(q); });
 }
 
 void TForm1::SaveBodyTemplateAs() {
-    const std::string name = AskTemplateName(comboBodyTemplate);
-    const TBodyColors colors = BodyTagInput().Colors;
+    const std::string name = AskTemplateName(body_->comboBodyTemplate);
+    const TBodyColors colors = body_->State();
     SaveTemplateAs(
-        bodyTemplates_, comboBodyTemplate, name,
+        bodyTemplates_, body_->comboBodyTemplate, name,
         [&](TBodyTemplate& t) { SnapCurrentBodyAsTemplate(colors, bgImageFile_, t); },
         [this](const std::string& q) { return AskYesNo(q); });
 }
@@ -156,7 +123,7 @@ void TForm1::DeleteSelectedTemplate(QComboBox* combo) {
         return;
     }
     const auto at = static_cast<std::size_t>(index);
-    if (combo == comboFontTemplate) {
+    if (combo == font_->comboFontTemplate) {
         fontTemplates_.Remove(at);
     } else {
         bodyTemplates_.Remove(at);
@@ -166,8 +133,8 @@ void TForm1::DeleteSelectedTemplate(QComboBox* combo) {
 }
 
 void TForm1::comboFontTemplateChange() {
-    const int index = comboFontTemplate->currentIndex();
-    if (comboFontTemplate->currentText().isEmpty() || index < 0) {
+    const int index = font_->comboFontTemplate->currentIndex();
+    if (font_->comboFontTemplate->currentText().isEmpty() || index < 0) {
         return;
     }
     const TFontTemplate& t = fontTemplates_.TemplateAt(static_cast<std::size_t>(index));
@@ -188,58 +155,25 @@ void TForm1::comboFontTemplateChange() {
 }
 
 void TForm1::ApplyFontTemplateToPage(const TFontTemplate& t) {
-    SetGrdType(t.Type);
-    pnlStart->SetColor(t.Start);
-    pnlBack->SetColor(t.Back);
-    switch (t.Type) {
-    case TGrdType::gtTwo:
-        pnlEnd->SetColor(t.End);
-        break;
-    case TGrdType::gtThree:
-        pnlMid->SetColor(t.Middle);
-        pnlEnd->SetColor(t.End);
-        break;
-    case TGrdType::gtRainBow:
-        udWave->SetPosition(t.Wave);
-        break;
-    case TGrdType::gtWave:
-        pnlEnd->SetColor(t.End);
-        udWave->SetPosition(t.Wave);
-        udWave2->SetPosition(t.Wave2);
-        break;
-    case TGrdType::gtNone:
-        break;
-    }
+    TFontPageState page = font_->State();
+    ApplyFontTemplate(t, page);
+    font_->Apply(page);
     if (THsxPanel* pressed = SelectedFontPanel()) {
         ChangeColor(pressed->Color());
     }
-    btnBold->setChecked(t.Style & 1);
-    btnItalic->setChecked(t.Style & 2);
-    btnUnderline->setChecked(t.Style & 4);
-    SampleFont.setBold(t.Style & 1);
-    SampleFont.setItalic(t.Style & 2);
-    SampleFont.setUnderline(t.Style & 4);
-    SampleFont.setStrikeOut(t.Style & 8);
-    comboFontFace->setEditText(QString::fromStdString(t.Face));
+    SetSampleFontStyle(t.Style);
     comboFontFaceChange();
-    ComboFontSize->setCurrentIndex(
-        t.Size.empty() ? -1 : ComboFontSize->findText(QString::fromStdString(t.Size)));
     comboFontSizeChange();
-    SetBgImageFile(t.Background);
+    SetBgImageFile(page.BgImageFile);
 }
 
 void TForm1::comboBodyTemplateChange() {
-    const int index = comboBodyTemplate->currentIndex();
-    if (comboBodyTemplate->currentText().isEmpty() || index < 0) {
+    const int index = body_->comboBodyTemplate->currentIndex();
+    if (body_->comboBodyTemplate->currentText().isEmpty() || index < 0) {
         return;
     }
     const TBodyTemplate& t = bodyTemplates_.TemplateAt(static_cast<std::size_t>(index));
-    const TBodyColors& colors = t.Colors;
-    pnlBgcolor->SetColor(colors.Bgcolor);
-    pnlText->SetColor(colors.Text);
-    pnlLink->SetColor(colors.Link);
-    pnlVlink->SetColor(colors.Vlink);
-    pnlAlink->SetColor(colors.Alink);
+    body_->Apply(t.Colors);
     SetBgImageFile(t.Background);
     if (THsxPanel* pressed = SelectedBodyPanel()) {
         ChangeColor(pressed->Color());

@@ -1,9 +1,7 @@
 #include "app/FormCharCase.h"
 
 #include "app/DialogLayout.h"
-#include "app/DialogPlacement.h"
-#include "app/ErrorReport.h"
-#include "app/HintDisplay.h"
+#include "app/ProgramInfo.h"
 
 #include <algorithm>
 
@@ -26,7 +24,7 @@ int KindIndex(TCaseKind kind) {
 
 } // namespace
 
-TFormCharCase::TFormCharCase(QWidget* parent) : QDialog(parent) {
+TFormCharCase::TFormCharCase(QWidget* parent) : TModalDialog(parent) {
     setWindowTitle("大文字・小文字の設定 - " + kApplicationTitle);
 
     rgCcElement = MakeGroup(TCaseKind::ckElement, "要素名 - font, body (&E)");
@@ -125,17 +123,8 @@ void TFormCharCase::rgCcElementClick() {
     EditCcSample->setText(QString::fromStdString(CharCaseSampleText(Cases())));
 }
 
-void TFormCharCase::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    FormShow();
-}
-
 void TFormCharCase::FormShow() {
-    if (placeAt_) {
-        PlaceDialogOnShow(this, *placeAt_);
-    }
     rgCcElementClick();
-    SetHintsShown(this, showHint_);
 }
 
 } // namespace tintora

@@ -4,12 +4,8 @@
 // each chosen in its own radio group, with an example line of the text that would be copied. The
 // Options dialog opens it for one edit of its working copy of the three modes (CharCaseCheck.h).
 
+#include "app/ModalDialog.h"
 #include "html/CharCase.h"
-
-#include <optional>
-
-#include <QDialog>
-#include <QPoint>
 
 class QButtonGroup;
 class QGroupBox;
@@ -19,7 +15,7 @@ class QPushButton;
 
 namespace tintora {
 
-class TFormCharCase : public QDialog {
+class TFormCharCase : public TModalDialog {
     Q_OBJECT
 public:
     explicit TFormCharCase(QWidget* parent = nullptr);
@@ -31,11 +27,6 @@ public:
     // The modes selected now. A group with nothing selected gives back the mode SetCases gave it,
     // so an unknown stored mode survives OK untouched rather than turning into some default.
     TCharCases Cases() const;
-
-    // Applied when the dialog is shown: its outer top-left corner in screen coordinates (pulled in
-    // from the right screen edge), and whether tooltips show.
-    void SetPlaceAt(QPoint topLeft) { placeAt_ = topLeft; }
-    void SetShowHint(bool show) { showHint_ = show; }
 
     // The example line as it is shown.
     QString SampleText() const;
@@ -55,16 +46,13 @@ public:
     QButtonGroup* Items(TCaseKind kind) const;
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void FormShow() override;
 
 private:
     QGroupBox* MakeGroup(TCaseKind kind, const QString& caption);
-    void FormShow();
 
     QButtonGroup* items_[3] = {};
     TCharCases given_;
-    std::optional<QPoint> placeAt_; // unset: where the window system puts it
-    bool showHint_ = true;
 };
 
 } // namespace tintora

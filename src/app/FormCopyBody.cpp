@@ -1,9 +1,7 @@
 #include "app/FormCopyBody.h"
 
 #include "app/DialogLayout.h"
-#include "app/DialogPlacement.h"
-#include "app/ErrorReport.h"
-#include "app/HintDisplay.h"
+#include "app/ProgramInfo.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -26,7 +24,7 @@ constexpr int kMemoLines = 5;
 
 TFormCopyBody::TFormCopyBody(const TBodyTagInput& base, std::uint8_t defBodyAttrib, TCopyText copy,
                              QWidget* parent)
-    : QDialog(parent), base_(base), copy_(std::move(copy)) {
+    : TModalDialog(parent), base_(base), copy_(std::move(copy)) {
     BuildControls();
     FormCreate(defBodyAttrib);
 }
@@ -125,16 +123,7 @@ void TFormCopyBody::btnOkClick() {
     }
 }
 
-void TFormCopyBody::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    FormShow();
-}
-
 void TFormCopyBody::FormShow() {
-    if (placeAt_) {
-        PlaceDialogOnShow(this, *placeAt_);
-    }
-    SetHintsShown(this, showHint_);
     cbUseAtrClick();
 }
 

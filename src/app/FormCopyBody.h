@@ -4,15 +4,14 @@
 // tag, and copies it. The colours, the background picture and the letter cases come from the
 // opener; the dialog owns only the choice of attributes.
 
+#include "app/ModalDialog.h"
 #include "app/ModalRun.h"
 #include "html/BodyTag.h"
 
 #include <cstdint>
 #include <functional>
-#include <optional>
 #include <string>
 
-#include <QDialog>
 #include <QPoint>
 
 class QCheckBox;
@@ -26,7 +25,7 @@ namespace tintora {
 // Receives the tag text (UTF-8) to place on the clipboard: the main window's CopyToClipboard.
 using TCopyText = std::function<void(const std::string&)>;
 
-class TFormCopyBody : public QDialog {
+class TFormCopyBody : public TModalDialog {
     Q_OBJECT
 public:
     // FormCreate runs here: the colour boxes follow the DefBodyAttrib bits (1 bgcolor, 2 text,
@@ -35,11 +34,6 @@ public:
     TFormCopyBody(const TBodyTagInput& base, std::uint8_t defBodyAttrib, TCopyText copy,
                   QWidget* parent = nullptr);
     ~TFormCopyBody() override;
-
-    // Applied when the dialog is shown: its outer top-left corner in screen coordinates (pulled in
-    // from the right screen edge), and whether tooltips show.
-    void SetPlaceAt(QPoint topLeft) { placeAt_ = topLeft; }
-    void SetShowHint(bool show) { showHint_ = show; }
 
     // The ticked boxes.
     TBodyCopyChoice Choice() const;
@@ -63,17 +57,14 @@ public:
     QPushButton* btnCancel = nullptr;
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void FormShow() override;
 
 private:
     void BuildControls();
     void FormCreate(std::uint8_t defBodyAttrib);
-    void FormShow();
 
     TBodyTagInput base_;
     TCopyText copy_;
-    std::optional<QPoint> placeAt_; // unset: where the window system puts it
-    bool showHint_ = true;
 };
 
 // The BODY copy command. With noAsk the tag for the default choice (DefBodyAttrib and whether a

@@ -1,10 +1,13 @@
 // The program's start block: the instance marker, the application object, the main window and the
 // message loop.
 
-#include "app/ErrorReport.h"
 #include "app/Form1.h"
 #include "platform/InstanceMarker.h"
+#include "platform/QtClipboardText.h"
+#include "platform/QtFileChooser.h"
+#include "platform/QtUserPrompts.h"
 #include "platform/SignalCloser.h"
+#include "platform/SteadyClock.h"
 
 #include <unistd.h>
 
@@ -59,7 +62,14 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
-    tintora::TForm1 form(tintora::ResolveProgramFiles(folders));
+    tintora::TQtClipboardText clipboard;
+    tintora::TQtUserPrompts prompts(tintora::kApplicationTitle);
+    tintora::TQtFileChooser chooser;
+    tintora::TSteadyClock clock;
+    tintora::TForm1 form(tintora::ResolveProgramFiles(folders),
+                         tintora::TFormServices{clipboard, prompts, chooser, clock});
+    prompts.SetOwner(&form);
+    chooser.SetOwner(&form);
     QObject::connect(&marker, &tintora::TInstanceMarker::RaiseRequested, &form,
                      [&form] { BringToFront(&form); });
     tintora::TSignalCloser closer(&form);

@@ -48,6 +48,7 @@ struct TGrdParams {
     // Sideways shift of the wave in hundredths of a wave; 0..99 on the page, any byte from a
     // template. gtWave only.
     std::uint8_t WaveShift = 0;
+    friend bool operator==(const TGrdParams&, const TGrdParams&) = default;
 };
 
 // Per channel from + ((to - from) * (p - lo)) / (hi - lo), reduced to 8 bits. With lo <= p <= hi

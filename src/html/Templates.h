@@ -45,6 +45,7 @@ struct TFontPageState : TGrdParams {
     bool Italic = false;
     bool Underline = false;
     std::string BgImageFile;
+    friend bool operator==(const TFontPageState&, const TFontPageState&) = default;
 };
 
 // Type, start and back colours always; then only the fields the page's type uses (gtTwo the end

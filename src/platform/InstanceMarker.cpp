@@ -16,7 +16,9 @@ TInstanceMarker::TInstanceMarker(QString name, QObject* parent)
     connect(&server_, &QLocalServer::newConnection, this, &TInstanceMarker::OnNewConnection);
 }
 
-TInstanceMarker::~TInstanceMarker() { Remove(); }
+TInstanceMarker::~TInstanceMarker() {
+    Remove();
+}
 
 TInstanceMarker::TResult TInstanceMarker::FindOrPlace() {
     if (AskOtherToRaise()) {

@@ -1,12 +1,11 @@
 #include "platform/SignalCloser.h"
 
-#include <QApplication>
-
 #include <csignal>
-
 #include <fcntl.h>
 #include <sys/socket.h>
 #include <unistd.h>
+
+#include <QApplication>
 
 namespace tintora {
 

@@ -4,12 +4,12 @@
 // that ends, a terminal that goes away or Ctrl+C still writes the settings. The handler only
 // writes a byte to a pipe; the window is closed from the event loop.
 
+#include <memory>
+
 #include <QObject>
 #include <QPointer>
 #include <QSocketNotifier>
 #include <QWidget>
-
-#include <memory>
 
 namespace tintora {
 

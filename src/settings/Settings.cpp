@@ -20,7 +20,9 @@ std::uint8_t ReadByte(const TIniFile2& f, const char* key, std::uint8_t def) {
     return static_cast<std::uint8_t>(f.ReadInteger(kOption, key, def));
 }
 
-std::string PalletKey(int cell) { return std::to_string(cell); }
+std::string PalletKey(int cell) {
+    return std::to_string(cell);
+}
 
 } // namespace
 

@@ -74,6 +74,8 @@ struct TSettings {
     std::string SearchDir;
     std::vector<std::string> SkipFiles;
 
+    friend bool operator==(const TSettings&, const TSettings&) = default;
+
 private:
     static constexpr std::array<std::uint32_t, PaletteCellCount> FilledPalette() {
         std::array<std::uint32_t, PaletteCellCount> cells{};

@@ -1,8 +1,7 @@
 #pragma once
 
 // Loading a background picture by file name, as SetBgImageFile needs it. The file's extension
-// chooses the reader. For now the program reads one format itself, the Windows bitmap ("bmp");
-// the picture format registry and its import plug-ins will stand behind this same call.
+// chooses the reader; the program reads the Windows bitmap ("bmp") itself.
 
 #include <stdexcept>
 #include <string>

@@ -5,7 +5,7 @@
 // parent's frame) and follows the parent's size. It does no dragging of its own: it reports every
 // mouse press, move and release to whoever listens (the main window), in bar coordinates.
 
-#include "widgets/GrdBarTypes.h"
+#include "editor/GrdBarTypes.h"
 
 #include <QImage>
 #include <QPoint>

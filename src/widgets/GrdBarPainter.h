@@ -5,7 +5,7 @@
 
 #include "color/Color.h"
 #include "color/Esl.h"
-#include "widgets/GrdBarTypes.h"
+#include "editor/GrdBarTypes.h"
 #include "widgets/SystemColors.h"
 
 #include <QImage>

@@ -2,7 +2,7 @@
 
 // The pointer that marks the present value on a gradient bar.
 
-#include "widgets/GrdBarTypes.h"
+#include "editor/GrdBarTypes.h"
 #include "widgets/SystemColors.h"
 
 class QImage;

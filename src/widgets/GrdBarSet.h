@@ -7,8 +7,8 @@
 
 #include "color/Color.h"
 #include "color/Esl.h"
+#include "editor/GrdBarTypes.h"
 #include "widgets/GrdBar.h"
-#include "widgets/GrdBarTypes.h"
 
 #include <array>
 

@@ -19,16 +19,9 @@
 namespace tintora {
 namespace {
 
-class ColorEditor : public ::testing::Test {
+class ColorEditor : public TForm1Test {
 protected:
-    void SetUp() override {
-        form_ = TForm1Probe::MakeForm(dir_);
-        form_->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
-    }
-
     TColor Selected() const { return form_->SelectedColor(); }
-    TForm1Probe probe() const { return TForm1Probe(*form_); }
 
     // Types into a field as the user does: focus, caret at the end, one key per character.
     static void Type(QLineEdit* edit, const QString& text) {
@@ -42,24 +35,21 @@ protected:
         QTest::keyClick(edit, Qt::Key_Backspace);
         QTest::keyClicks(edit, text);
     }
-
-    QTemporaryDir dir_;
-    std::unique_ptr<TForm1> form_;
 };
 
 TEST_F(ColorEditor, StartsWithRedInTheHueSaturationLuminanceFields) {
     EXPECT_EQ(Selected(), MakeColor(255, 0, 0));
-    EXPECT_EQ(probe().EditRGB()->text(), "ff0000");
-    EXPECT_EQ(probe().EditEqu()->text(), "0");
-    EXPECT_EQ(probe().EditSat()->text(), "240");
-    EXPECT_EQ(probe().EditLum()->text(), "120");
-    EXPECT_TRUE(probe().pnlStart()->Down());
-    EXPECT_EQ(probe().pnlStart()->Color(), MakeColor(255, 0, 0));
-    EXPECT_EQ(probe().ColorLookup()->currentText(), "赤");
+    EXPECT_EQ(p().EditRGB()->text(), "ff0000");
+    EXPECT_EQ(p().EditEqu()->text(), "0");
+    EXPECT_EQ(p().EditSat()->text(), "240");
+    EXPECT_EQ(p().EditLum()->text(), "120");
+    EXPECT_TRUE(p().pnlStart()->Down());
+    EXPECT_EQ(p().pnlStart()->Color(), MakeColor(255, 0, 0));
+    EXPECT_EQ(p().ColorLookup()->currentText(), "赤");
 }
 
 TEST_F(ColorEditor, AHueAboveTheRangeShowsTheLargestHueAndKeepsTheCaret) {
-    QLineEdit* hue = probe().EditEqu();
+    QLineEdit* hue = p().EditEqu();
     Retype(hue, "250");
     EXPECT_EQ(hue->text(), "239");
     EXPECT_EQ(hue->cursorPosition(), 3);
@@ -67,7 +57,7 @@ TEST_F(ColorEditor, AHueAboveTheRangeShowsTheLargestHueAndKeepsTheCaret) {
 }
 
 TEST_F(ColorEditor, AnEmptyFieldChangesNothingUntilADigitIsTyped) {
-    QLineEdit* sat = probe().EditSat();
+    QLineEdit* sat = p().EditSat();
     sat->setFocus();
     sat->selectAll();
     QTest::keyClick(sat, Qt::Key_Backspace);
@@ -79,95 +69,95 @@ TEST_F(ColorEditor, AnEmptyFieldChangesNothingUntilADigitIsTyped) {
 }
 
 TEST_F(ColorEditor, LettersAreRefusedInTheNumberFields) {
-    QLineEdit* lum = probe().EditLum();
+    QLineEdit* lum = p().EditLum();
     Type(lum, "x");
     EXPECT_EQ(lum->text(), "120");
 }
 
 TEST_F(ColorEditor, InRgbModeAFieldAboveTheRangeSetsTheChannelTo255) {
-    probe().miGbmClick(probe().btnGbmRGB());
-    EXPECT_EQ(probe().LabelEqu()->text(), "　赤(&E):");
-    EXPECT_EQ(probe().Panel1()->width(), 243);
+    p().miGbmClick(p().btnGbmRGB());
+    EXPECT_EQ(p().LabelEqu()->text(), "　赤(&E):");
+    EXPECT_EQ(p().Panel1()->width(), 243);
     form_->ChangeColor(MakeColor(10, 20, 30));
-    Retype(probe().EditEqu(), "300");
-    EXPECT_EQ(probe().EditEqu()->text(), "255");
+    Retype(p().EditEqu(), "300");
+    EXPECT_EQ(p().EditEqu()->text(), "255");
     EXPECT_EQ(Selected(), MakeColor(255, 20, 30));
 }
 
 TEST_F(ColorEditor, TheRgbFieldTakesAColourOnlyAtSixDigits) {
-    QLineEdit* rgb = probe().EditRGB();
+    QLineEdit* rgb = p().EditRGB();
     Retype(rgb, "12345");
     EXPECT_EQ(rgb->text(), "12345");
     EXPECT_EQ(Selected(), MakeColor(255, 0, 0));
     QTest::keyClicks(rgb, "6");
     EXPECT_EQ(Selected(), MakeColor(0x12, 0x34, 0x56));
-    EXPECT_EQ(probe().EditEqu()->text(), QString::number(ColorToEslBytes(Selected()).Hue()));
+    EXPECT_EQ(p().EditEqu()->text(), QString::number(ColorToEslBytes(Selected()).Hue()));
     Type(rgb, "g");
     EXPECT_EQ(rgb->text(), "123456");
 }
 
 TEST_F(ColorEditor, SwitchingModesKeepsTheColourAndRewritesTheFields) {
     form_->ChangeColor(MakeColor(0x12, 0x34, 0x56));
-    probe().miGbmClick(probe().btnGbmRGB());
+    p().miGbmClick(p().btnGbmRGB());
     EXPECT_EQ(Selected(), MakeColor(0x12, 0x34, 0x56));
-    EXPECT_EQ(probe().EditEqu()->text(), "18");
-    EXPECT_EQ(probe().EditSat()->text(), "52");
-    EXPECT_EQ(probe().EditLum()->text(), "86");
-    probe().miGbmClick(probe().btnGbmESL());
+    EXPECT_EQ(p().EditEqu()->text(), "18");
+    EXPECT_EQ(p().EditSat()->text(), "52");
+    EXPECT_EQ(p().EditLum()->text(), "86");
+    p().miGbmClick(p().btnGbmESL());
     EXPECT_EQ(Selected(), MakeColor(0x12, 0x34, 0x56));
     const EslBytes e = ColorToEslBytes(Selected());
-    EXPECT_EQ(probe().EditEqu()->text(), QString::number(e.Hue()));
-    EXPECT_EQ(probe().EditLum()->text(), QString::number(e.Lum()));
+    EXPECT_EQ(p().EditEqu()->text(), QString::number(e.Hue()));
+    EXPECT_EQ(p().EditLum()->text(), QString::number(e.Lum()));
 }
 
 TEST_F(ColorEditor, TheHsvScaleShowsDegreesAndPercent) {
     form_->SetUseHsv(true);
-    EXPECT_EQ(probe().btnGbmESL()->text(), "HSV");
+    EXPECT_EQ(p().btnGbmESL()->text(), "HSV");
     form_->ChangeColor(MakeColor(0xff, 0xcc, 0x00));
-    EXPECT_EQ(probe().EditEqu()->text(), "48");
-    EXPECT_EQ(probe().EditSat()->text(), "360");
-    EXPECT_EQ(probe().EditLum()->text(), "50");
-    Retype(probe().EditLum(), "150");
-    EXPECT_EQ(probe().EditLum()->text(), "100");
+    EXPECT_EQ(p().EditEqu()->text(), "48");
+    EXPECT_EQ(p().EditSat()->text(), "360");
+    EXPECT_EQ(p().EditLum()->text(), "50");
+    Retype(p().EditLum(), "150");
+    EXPECT_EQ(p().EditLum()->text(), "100");
     EXPECT_EQ(Selected(), MakeColor(255, 255, 255));
 }
 
 TEST_F(ColorEditor, OneChangeRecoloursThePressedSwatchOfBothPages) {
     form_->ChangeColor(MakeColor(1, 2, 3));
-    EXPECT_EQ(probe().pnlStart()->Color(), MakeColor(1, 2, 3));
-    EXPECT_EQ(probe().pnlText()->Color(), MakeColor(1, 2, 3));
-    EXPECT_EQ(probe().pnlEnd()->Color(), MakeColor(0, 0, 255));
-    EXPECT_EQ(probe().pnlLink()->Color(), MakeColor(0, 0, 255));
+    EXPECT_EQ(p().pnlStart()->Color(), MakeColor(1, 2, 3));
+    EXPECT_EQ(p().pnlText()->Color(), MakeColor(1, 2, 3));
+    EXPECT_EQ(p().pnlEnd()->Color(), MakeColor(0, 0, 255));
+    EXPECT_EQ(p().pnlLink()->Color(), MakeColor(0, 0, 255));
 }
 
 TEST_F(ColorEditor, PressingASwatchMakesItsColourTheSelectedColour) {
-    probe().pnlEnd()->SetDown(true);
+    p().pnlEnd()->SetDown(true);
     EXPECT_EQ(Selected(), MakeColor(0, 0, 255));
-    EXPECT_FALSE(probe().pnlStart()->Down());
+    EXPECT_FALSE(p().pnlStart()->Down());
     // The BODY page's pressed swatch follows as well.
-    EXPECT_EQ(probe().pnlText()->Color(), MakeColor(0, 0, 255));
+    EXPECT_EQ(p().pnlText()->Color(), MakeColor(0, 0, 255));
 }
 
 TEST_F(ColorEditor, RightDraggingTheHueBarSnapsToStepsOfForty) {
-    TGrdBar* hue = probe().GBSet()->Bar1();
+    TGrdBar* hue = p().GBSet()->Bar1();
     ASSERT_EQ(hue->width(), 240);
     const int y = hue->height() / 2;
     QTest::mousePress(hue, Qt::RightButton, {}, QPoint(55, y));
-    EXPECT_EQ(probe().EditEqu()->text(), "40");
-    EXPECT_TRUE(probe().BarDragging());
+    EXPECT_EQ(p().EditEqu()->text(), "40");
+    EXPECT_TRUE(p().BarDragging());
     EXPECT_FALSE(hue->ShowPointer());
     QTest::mouseMove(hue, QPoint(61, y));
-    EXPECT_EQ(probe().EditEqu()->text(), "80");
+    EXPECT_EQ(p().EditEqu()->text(), "80");
     QTest::mouseMove(hue, QPoint(235, y));
-    EXPECT_EQ(probe().EditEqu()->text(), "239");
+    EXPECT_EQ(p().EditEqu()->text(), "239");
     QTest::mouseRelease(hue, Qt::RightButton, {}, QPoint(235, y));
-    EXPECT_FALSE(probe().BarDragging());
+    EXPECT_FALSE(p().BarDragging());
     EXPECT_TRUE(hue->ShowPointer());
 }
 
 TEST_F(ColorEditor, RightDraggingTheGreenBarGivesOnlyWebLevels) {
-    probe().miGbmClick(probe().btnGbmRGB());
-    TGrdBar* green = probe().GBSet()->Bar2();
+    p().miGbmClick(p().btnGbmRGB());
+    TGrdBar* green = p().GBSet()->Bar2();
     ASSERT_EQ(green->width(), 241);
     const int y = green->height() / 2;
     QTest::mousePress(green, Qt::RightButton, {}, QPoint(0, y));
@@ -182,19 +172,19 @@ TEST_F(ColorEditor, RightDraggingTheGreenBarGivesOnlyWebLevels) {
 }
 
 TEST_F(ColorEditor, AKeyPressEndsABarDrag) {
-    TGrdBar* lum = probe().GBSet()->Bar3();
+    TGrdBar* lum = p().GBSet()->Bar3();
     QTest::mousePress(lum, Qt::LeftButton, {}, QPoint(30, 5));
-    ASSERT_TRUE(probe().BarDragging());
-    EXPECT_EQ(probe().EditLum()->text(), "30");
-    QTest::keyClick(probe().EditLum(), Qt::Key_Shift);
-    EXPECT_FALSE(probe().BarDragging());
+    ASSERT_TRUE(p().BarDragging());
+    EXPECT_EQ(p().EditLum()->text(), "30");
+    QTest::keyClick(p().EditLum(), Qt::Key_Shift);
+    EXPECT_FALSE(p().BarDragging());
     QTest::mouseMove(lum, QPoint(90, 5));
-    EXPECT_EQ(probe().EditLum()->text(), "30");
+    EXPECT_EQ(p().EditLum()->text(), "30");
     QTest::mouseRelease(lum, Qt::LeftButton, {}, QPoint(90, 5));
 }
 
 TEST_F(ColorEditor, ANamedColourBecomesTheSelectedColour) {
-    TColorLookupComboBox* lookup = probe().ColorLookup();
+    TColorLookupComboBox* lookup = p().ColorLookup();
     const int gold = lookup->findText("gold");
     ASSERT_GE(gold, 0);
     lookup->setCurrentIndex(gold);

@@ -34,26 +34,20 @@ TEST(PaletteGeometry, CellsAndGaps) {
     EXPECT_EQ(TForm1::PaletteCellAt(QPoint(-1, 0)), -1);
 }
 
-class Palette : public ::testing::Test {
+class Palette : public TForm1Test {
 protected:
     void SetUp() override {
-        form_ = TForm1Probe::MakeForm(dir_);
-        form_->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
+        TForm1Test::SetUp();
         for (int i = 0; i < PaletteCellCount; ++i) {
             p().palette()[static_cast<std::size_t>(i)] =
                 MakeColor(static_cast<std::uint8_t>(i), 0, 0);
         }
     }
 
-    TForm1Probe p() const { return TForm1Probe(*form_); }
     TColor Cell(int i) const { return p().palette()[static_cast<std::size_t>(i)]; }
 
     // A drag from palette cell `from`, as the mouse press starts it.
     void PressCell(int from) { p().PalsMouseDown(p().pal1(), CellCentre(from)); }
-
-    QTemporaryDir dir_;
-    std::unique_ptr<TForm1> form_;
 };
 
 TEST_F(Palette, TheSelectedColourDropsIntoACell) {

@@ -3,11 +3,14 @@
 // Test access to the main window's controls and handlers, which stay private to the program.
 
 #include "app/Form1.h"
+#include "fakes/FakeServices.h"
 #include "settings/ProgramFiles.h"
 
+#include <gtest/gtest.h>
 #include <memory>
 
 #include <QTemporaryDir>
+#include <QTest>
 
 namespace tintora {
 
@@ -15,12 +18,16 @@ class TForm1Probe {
 public:
     explicit TForm1Probe(TForm1& form) : f(form) {}
 
-    // A main window whose settings file lives in a fresh folder of its own.
-    static std::unique_ptr<TForm1> MakeForm(const QTemporaryDir& dir) {
+    // A main window whose settings file lives in a fresh folder of its own, with fake services and
+    // its dialogs run by `run`.
+    static std::unique_ptr<TForm1> MakeForm(const QTemporaryDir& dir, TFakeServices& fakes,
+                                            TModalRun run) {
         TProgramFiles files;
         files.SettingsFile = dir.filePath("tintora.INI").toStdString();
         files.PreviewFile = dir.filePath("tintora.html").toStdString();
-        return std::make_unique<TForm1>(files);
+        return std::make_unique<TForm1>(files,
+                                        TFormServices{fakes.Clipboard, fakes.Prompts, fakes.Files,
+                                                      fakes.Clock, std::move(run)});
     }
 
     TForm1& f;
@@ -42,36 +49,38 @@ public:
     QToolButton* btnGbmRGB() const { return f.btnGbmRGB; }
     QToolButton* btnGbmESL() const { return f.btnGbmESL; }
     TColorLookupComboBox* ColorLookup() const { return f.ColorLookup; }
-    THsxPanel* pnlStart() const { return f.pnlStart; }
-    THsxPanel* pnlMid() const { return f.pnlMid; }
-    THsxPanel* pnlEnd() const { return f.pnlEnd; }
-    THsxPanel* pnlBack() const { return f.pnlBack; }
-    THsxPanel* pnlText() const { return f.pnlText; }
-    THsxPanel* pnlLink() const { return f.pnlLink; }
-    THsxPanel* pnlBgcolor() const { return f.pnlBgcolor; }
-    std::array<TColor, PaletteCellCount>& palette() const { return f.palette; }
+    THsxPanel* pnlStart() const { return f.font_->pnlStart; }
+    THsxPanel* pnlMid() const { return f.font_->pnlMid; }
+    THsxPanel* pnlEnd() const { return f.font_->pnlEnd; }
+    THsxPanel* pnlBack() const { return f.font_->pnlBack; }
+    THsxPanel* pnlText() const { return f.body_->pnlText; }
+    THsxPanel* pnlLink() const { return f.body_->pnlLink; }
+    THsxPanel* pnlBgcolor() const { return f.body_->pnlBgcolor; }
+    std::array<TColor, PaletteCellCount>& palette() const { return f.settings_.Pallet; }
     int& PaletteDragCell() const { return f.PaletteDragCell; }
-    QLineEdit* EditGrd() const { return f.EditGrd; }
-    QToolButton* btnGtNone() const { return f.btnGtNone; }
-    QToolButton* btnGtTwo() const { return f.btnGtTwo; }
-    QToolButton* btnGtWave() const { return f.btnGtWave; }
-    QToolButton* btnBold() const { return f.btnBold; }
-    QComboBox* comboFontFace() const { return f.comboFontFace; }
-    QComboBox* ComboFontSize() const { return f.ComboFontSize; }
-    QComboBox* comboFontTemplate() const { return f.comboFontTemplate; }
-    QComboBox* comboBodyTemplate() const { return f.comboBodyTemplate; }
-    QLineEdit* EditWave() const { return f.EditWave; }
+    QLineEdit* EditGrd() const { return f.font_->EditGrd; }
+    QToolButton* btnGtNone() const { return f.font_->btnGtNone; }
+    QToolButton* btnGtTwo() const { return f.font_->btnGtTwo; }
+    QToolButton* btnGtWave() const { return f.font_->btnGtWave; }
+    QToolButton* btnBold() const { return f.font_->btnBold; }
+    QComboBox* comboFontFace() const { return f.font_->comboFontFace; }
+    QComboBox* ComboFontSize() const { return f.font_->ComboFontSize; }
+    QComboBox* comboFontTemplate() const { return f.font_->comboFontTemplate; }
+    QComboBox* comboBodyTemplate() const { return f.body_->comboBodyTemplate; }
+    QLineEdit* EditWave() const { return f.font_->EditWave; }
     QTabWidget* PageCtrl() const { return f.PageCtrl; }
-    QWidget* tsBody() const { return f.tsBody; }
+    QWidget* tsBody() const { return f.body_->tsBody; }
     QMenu* pmCopyFmt() const { return f.pmCopyFmt; }
     QMenu* mcCopyFmt() const { return f.mcCopyFmt; }
     QAction* miCopyFont() const { return f.miCopyFont; }
     QAction* miStayOnTop() const { return f.miStayOnTop; }
-    THsxPanel* pnlVlink() const { return f.pnlVlink; }
-    THsxPanel* pnlAlink() const { return f.pnlAlink; }
-    bool BarDragging() const { return f.BarDragging; }
+    THsxPanel* pnlVlink() const { return f.body_->pnlVlink; }
+    THsxPanel* pnlAlink() const { return f.body_->pnlAlink; }
+    bool BarDragging() const { return f.colors_.BarDragging(); }
     bool Picking() const { return f.Picking; }
     TSettings& settings() const { return f.settings_; }
+    QLineEdit* EditPreview() const { return f.body_->EditPreview; }
+    QAction* miPaintFontBG() const { return f.miPaintFontBG; }
 
     void miGbmClick(QObject* sender) { f.miGbmClick(sender); }
     bool PanelDragOver(QWidget* target, QWidget* source, QPoint p) {
@@ -96,6 +105,28 @@ public:
     void comboFontTemplateChange() { f.comboFontTemplateChange(); }
     void comboBodyTemplateChange() { f.comboBodyTemplateChange(); }
     void Close() { f.close(); }
+};
+
+// A shown main window with fake services and a settings file of its own, fresh for each test.
+class TForm1Test : public ::testing::Test {
+protected:
+    void SetUp() override { Start(); }
+
+    // Starts a window; the dialogs it runs are answered by answerDialog_, Cancel when unset.
+    void Start() {
+        form_ = TForm1Probe::MakeForm(dir_, fakes_, [this](QDialog& dialog) {
+            return answerDialog_ ? answerDialog_(dialog) : int(QDialog::Rejected);
+        });
+        form_->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
+    }
+
+    TForm1Probe p() const { return TForm1Probe(*form_); }
+
+    QTemporaryDir dir_;
+    TFakeServices fakes_;
+    TModalRun answerDialog_;
+    std::unique_ptr<TForm1> form_;
 };
 
 } // namespace tintora

@@ -2,22 +2,16 @@
 // the commands do to the swatches, and templates kept across a restart.
 
 #include "Form1Probe.h"
-#include "ModalAnswer.h"
 #include "widgets/ColorPanel.h"
 #include "widgets/HsxPanel.h"
 
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QClipboard>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QFile>
-#include <QGuiApplication>
-#include <QInputDialog>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -26,20 +20,10 @@
 namespace tintora {
 namespace {
 
-std::string Clipboard() {
-    return QGuiApplication::clipboard()->text().toStdString();
-}
+using TShown = TFakeUserPrompts::TShown;
 
-class TagPages : public ::testing::Test {
+class TagPages : public TForm1Test {
 protected:
-    void SetUp() override { Start(); }
-
-    void Start() {
-        form_ = TForm1Probe::MakeForm(dir_);
-        form_->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
-        QGuiApplication::clipboard()->clear();
-    }
     // Closes the window the normal way, which writes the settings file, and starts a new one.
     void Restart() {
         p().Close();
@@ -47,10 +31,7 @@ protected:
         Start();
     }
 
-    TForm1Probe p() const { return TForm1Probe(*form_); }
-
-    QTemporaryDir dir_;
-    std::unique_ptr<TForm1> form_;
+    std::string Clipboard() const { return fakes_.Clipboard.Text(); }
 };
 
 TEST_F(TagPages, ThePlainCopyFollowsTheValueCaseAndTheSharpOption) {
@@ -119,13 +100,9 @@ TEST_F(TagPages, TheFontTagOfTheExampleReachesTheClipboard) {
 TEST_F(TagPages, AnEmptyTextIsReportedAndStillCopied) {
     p().EditGrd()->clear();
     p().btnGtNone()->click();
-    QString shown;
-    AnswerNextDialog([&shown](QWidget* box) {
-        shown = static_cast<QMessageBox*>(box)->text();
-        static_cast<QMessageBox*>(box)->accept();
-    });
     p().miCopyFontClick();
-    EXPECT_EQ(shown, "テキストが設定されていません。");
+    EXPECT_EQ(fakes_.Prompts.Shown,
+              (std::vector<TShown>{TShown{"information", "", "テキストが設定されていません。"}}));
     EXPECT_EQ(Clipboard(), "<font color=\"#ff0000\"></font>");
 }
 
@@ -174,25 +151,22 @@ TEST_F(TagPages, TheBodyTagIsCopiedWithoutTheDialogWhenAsked) {
 }
 
 TEST_F(TagPages, TheBodyDialogCopiesWhatItShows) {
-    AnswerNextDialog([](QWidget* dialog) {
-        for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+    answerDialog_ = [](QDialog& dialog) {
+        for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
             if (button->text() == "コピー") {
                 button->click();
             }
         }
-    });
+        return dialog.result();
+    };
     p().btnCopyBodyClick();
     EXPECT_EQ(Clipboard(), "<body bgcolor=\"#ffffff\" text=\"#ff0000\" link=\"#0000ff\" "
                            "vlink=\"#800080\" alink=\"#ff0000\">");
 }
 
-// Saves the page under `name` through the real name prompt.
-void SaveTemplate(TForm1Probe p, const QString& name) {
-    AnswerNextDialog([name](QWidget* dialog) {
-        auto* input = static_cast<QInputDialog*>(dialog);
-        input->setTextValue(name);
-        input->accept();
-    });
+// Saves the page under `name`, the answer to the name prompt.
+void SaveTemplate(TForm1Probe p, TFakeServices& fakes, const std::string& name) {
+    fakes.Prompts.TextAnswers.push_back(name);
     p.miSaveTemplateClick();
 }
 
@@ -202,21 +176,18 @@ TEST_F(TagPages, TemplatesAreSavedAppliedAndKeptAcrossARestart) {
     p().EditWave()->setText("200");
     p().pnlEnd()->SetColor(MakeColor(0, 0, 255));
     p().btnBold()->click();
-    SaveTemplate(p(), "wave1");
+    SaveTemplate(p(), fakes_, "wave1");
     ASSERT_EQ(p().comboFontTemplate()->count(), 1);
     EXPECT_EQ(p().comboFontTemplate()->currentText(), "wave1");
 
     // A name that differs only in case asks before it overwrites; "No" keeps the old one.
-    AnswerNextDialog([](QWidget* dialog) {
-        auto* input = static_cast<QInputDialog*>(dialog);
-        input->setTextValue("WAVE1");
-        input->accept();
-        AnswerNextDialog([](QWidget* question) {
-            static_cast<QMessageBox*>(question)->button(QMessageBox::No)->click();
-        });
-    });
-    p().miSaveTemplateClick();
+    fakes_.Prompts.YesNoAnswers.push_back(false);
+    SaveTemplate(p(), fakes_, "WAVE1");
     EXPECT_EQ(p().comboFontTemplate()->count(), 1);
+    EXPECT_EQ(fakes_.Prompts.TextInitials, (std::vector<std::string>{"", "wave1"}));
+    EXPECT_EQ(fakes_.Prompts.Shown.back(),
+              (TShown{"question", "確認 - Tintora",
+                      "テンプレート名 'WAVE1' はすでに存在します。\r上書きしますか？"}));
 
     Restart();
     const std::string ini = [&] {
@@ -241,10 +212,8 @@ TEST_F(TagPages, TemplatesAreSavedAppliedAndKeptAcrossARestart) {
 TEST_F(TagPages, DeletingATemplateAsksAndLeavesThePageAsItIs) {
     p().btnShowExt()->click();
     p().btnGtWave()->click();
-    SaveTemplate(p(), "one");
-    AnswerNextDialog([](QWidget* question) {
-        static_cast<QMessageBox*>(question)->button(QMessageBox::Yes)->click();
-    });
+    SaveTemplate(p(), fakes_, "one");
+    fakes_.Prompts.YesNoAnswers.push_back(true);
     p().miDelTemplateClick();
     EXPECT_EQ(p().comboFontTemplate()->count(), 0);
     EXPECT_EQ(p().comboFontTemplate()->currentIndex(), -1);

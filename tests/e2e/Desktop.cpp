@@ -92,14 +92,18 @@ TDesktop::TDesktop() {
     display_ = ":" + number;
     wm_ = Spawn({"openbox", "--sm-disable"}, display_);
     // Openbox announces itself on the root window a moment before it manages new windows; a
-    // window mapped in between stays unmapped for good. Wait until a probe window gets managed.
-    for (int attempt = 0; attempt < 20; ++attempt) {
-        const int managed = Status("xmessage -name tintora-probe -title tintora-probe probe & "
-                                   "p=$!; timeout 1 xdotool search --sync --onlyvisible --name "
-                                   "tintora-probe; r=$?; kill $p; exit $r");
-        if (managed == 0) {
-            break;
-        }
+    // window mapped in between stays unmapped for good. Wait until a probe window gets managed,
+    // giving each probe time to start on a busy machine, and say so when it never does.
+    bool managed = false;
+    for (int attempt = 0; attempt < 6 && !managed; ++attempt) {
+        managed = Status("xmessage -name tintora-probe -title tintora-probe probe & "
+                         "p=$!; timeout 10 xdotool search --sync --onlyvisible --name "
+                         "tintora-probe; r=$?; kill $p; exit $r") == 0;
+    }
+    if (!managed) {
+        Stop(wm_);
+        Stop(xvfb_);
+        throw std::runtime_error("the window manager on " + display_ + " never managed a window");
     }
 }
 

@@ -1,7 +1,8 @@
 #include "preview/BrowserLaunch.h"
 
 #include "PeFiles.h"
-#include "PreviewFakes.h"
+#include "TempDir.h"
+#include "fakes/FakeServices.h"
 #include "preview/BrowserPreview.h"
 #include "preview/BrowserPrograms.h"
 
@@ -33,7 +34,7 @@ protected:
     BrowserLaunchTest() {
         settings_.IEPath = dir_.Write("chromium", "", true);
         settings_.NNPath = dir_.Write("firefox", "", true);
-        processes_.outputs[settings_.NNPath] = "Mozilla Firefox 115.3.0esr";
+        processes_.Output = "Mozilla Firefox 115.3.0esr";
     }
     std::vector<std::string> Open(bool ctrl) {
         launcher_.OpenInBrowser("/tmp/a b.html", ctrl, settings_);
@@ -41,8 +42,8 @@ protected:
     }
 
     test::TTempDir dir_;
-    test::TScriptedProcesses processes_;
-    test::TRecordingPrompts prompts_;
+    TFakeProcessStarter processes_;
+    TFakeUserPrompts prompts_;
     TRecordingDde dde_;
     TBrowserLauncher launcher_{dde_, processes_, prompts_, ""};
     TBrowserSettings settings_;
@@ -64,30 +65,28 @@ TEST_F(BrowserLaunchTest, CtrlPicksTheOtherBrowser) {
         EXPECT_EQ(Open(row.ctrl), (std::vector<std::string>{open, command, "close"}))
             << row.useNNMainly << row.ctrl;
     }
-    EXPECT_TRUE(prompts_.errors.empty());
-    EXPECT_TRUE(prompts_.messages.empty());
+    EXPECT_TRUE(prompts_.Shown.empty());
 }
 
 TEST_F(BrowserLaunchTest, Failures) {
     settings_.IEPath.clear(); // and none on the (empty) search path
     EXPECT_TRUE(Open(false).empty());
-    EXPECT_EQ(prompts_.errors, std::vector<std::string>{
-                                   "Webブラウザ '' が見つかりません。\r"
-                                   "[オプション設定]ダイアログを開き、設定を確認してください。"});
-
     dde_.openSucceeds = false;
     EXPECT_EQ(Open(true).back(), "close");
     dde_.openSucceeds = true;
     dde_.executeSucceeds = false;
     EXPECT_EQ(Open(true).back(), "close");
-    EXPECT_EQ(prompts_.messages,
-              (std::vector<std::string>{"NSShell へのリンクに失敗しました。",
-                                        "'file:///tmp/a b.html' を表示できませんでした。"}));
-
-    processes_.outputs[settings_.NNPath] = std::nullopt;
+    processes_.Output = std::nullopt;
     dde_.calls.clear();
     EXPECT_TRUE(Open(true).empty());
-    EXPECT_EQ(prompts_.errors.back(), "バージョン情報が取得できません.");
+    EXPECT_EQ(prompts_.Shown,
+              (std::vector<TFakeUserPrompts::TShown>{
+                  {"error", "",
+                   "Webブラウザ '' が見つかりません。\r"
+                   "[オプション設定]ダイアログを開き、設定を確認してください。"},
+                  {"message", "", "NSShell へのリンクに失敗しました。"},
+                  {"message", "", "'file:///tmp/a b.html' を表示できませんでした。"},
+                  {"error", "", "バージョン情報が取得できません."}}));
 }
 
 TEST_F(BrowserLaunchTest, NetscapeServiceFollowsTheMajorVersion) {
@@ -96,7 +95,7 @@ TEST_F(BrowserLaunchTest, NetscapeServiceFollowsTheMajorVersion) {
         const char* service;
     } rows[] = {{"Netscape 3.04", "NETSCAPE"}, {"4.08", "NSShell"}, {"6.2.1", "NSShell"}};
     for (const TRow& row : rows) {
-        processes_.outputs[settings_.NNPath] = row.output;
+        processes_.Output = row.output;
         EXPECT_EQ(launcher_.NetscapeDdeService(settings_.NNPath), row.service) << row.output;
     }
     const std::string beta =
@@ -145,8 +144,9 @@ TEST_F(BrowserLaunchTest, PreviewsWriteTheFileThenOpenIt) {
     preview.PreviewBodyTag(sample + ".gone", {}, false, settings_);
     writable = false;
     preview.PreviewBodyTag(sample, {}, false, settings_);
-    EXPECT_EQ(prompts_.errors, (std::vector<std::string>{sample + ".gone を読み込めません",
-                                                         "/opt/T/tintora.html に書き込めません"}));
+    EXPECT_EQ(prompts_.Shown, (std::vector<TFakeUserPrompts::TShown>{
+                                  {"error", "", sample + ".gone を読み込めません"},
+                                  {"error", "", "/opt/T/tintora.html に書き込めません"}}));
     EXPECT_EQ(written.size(), 1u) << "a sample that cannot be read writes nothing";
     EXPECT_TRUE(dde_.calls.empty()) << "nothing written, nothing shown";
 }

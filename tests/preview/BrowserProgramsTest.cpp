@@ -1,6 +1,7 @@
 #include "preview/BrowserPrograms.h"
 
-#include "PreviewFakes.h"
+#include "TempDir.h"
+#include "fakes/FakeServices.h"
 #include "platform/QtProcessStarter.h"
 #include "preview/BrowserLaunch.h"
 
@@ -38,7 +39,7 @@ std::string WaitForArgs(const std::string& program) {
 TEST(BrowserProgramsTest, BrowsersAreStartedWithTheFileUrl) {
     test::TTempDir dir;
     TQtProcessStarter processes;
-    test::TRecordingPrompts prompts;
+    TFakeUserPrompts prompts;
     TProcessDdeClient dde(processes, {"/home/u/.cache/tintora/chromium-profile", geteuid() == 0});
     TBrowserLauncher launcher(dde, processes, prompts, dir.Path().string());
     TBrowserSettings settings; // both browsers from the search path
@@ -54,8 +55,7 @@ TEST(BrowserProgramsTest, BrowsersAreStartedWithTheFileUrl) {
                   (geteuid() == 0 ? "--no-sandbox\n" : "") + "file:///tmp/a%20b%231.html\n");
     launcher.OpenInBrowser("/tmp/x.html", true, settings); // the version is asked first
     EXPECT_EQ(WaitForArgs(firefox), "file:///tmp/x.html\n");
-    EXPECT_TRUE(prompts.errors.empty());
-    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_TRUE(prompts.Shown.empty());
 
     EXPECT_FALSE(dde.Open("IExplore", "WWW_OpenURL", dir.Write("plain", "not a program")));
 }

@@ -1,6 +1,6 @@
 #include "preview/DynamicPreview.h"
 
-#include "PreviewFakes.h"
+#include "fakes/FakeServices.h"
 #include "preview/DynamicPreviewRequests.h"
 #include "preview/PageScripts.h"
 
@@ -13,19 +13,19 @@ namespace {
 using namespace std::chrono_literals;
 
 TEST(DynamicPreviewRequestsTest, ThirtyMillisecondRule) {
-    test::TFakeClock clock;
+    TFakeClock clock;
     TDynamicPreviewRequests requests(clock);
     requests.RequestDynamicPreview();
     EXPECT_FALSE(requests.Pending()) << "off: edits request nothing";
 
     requests.SetDynamicPreview(true);
     requests.RequestDynamicPreview();
-    clock.now += 20;
+    clock.Now += 20;
     requests.RequestDynamicPreview(); // a drag restamps the one request
-    clock.now += 30;
+    clock.Now += 30;
     EXPECT_EQ(requests.TimeUntilDue(), 1ms);
     EXPECT_FALSE(requests.TakeDueRequest());
-    clock.now += 1;
+    clock.Now += 1;
     requests.SetDynamicPreview(false); // a pending request still runs
     EXPECT_EQ(requests.TimeUntilDue(), 0ms);
     EXPECT_TRUE(requests.TakeDueRequest());
@@ -106,8 +106,8 @@ protected:
     }
 
     TScriptedBrowser browser_;
-    test::TRecordingPrompts prompts_;
-    test::TFakeClock clock_;
+    TFakeUserPrompts prompts_;
+    TFakeClock clock_;
     int raised_ = 0;
     TDynamicPreview preview_{browser_, prompts_, clock_, [this] { ++raised_; }};
 };
@@ -115,15 +115,16 @@ protected:
 TEST_F(DynamicPreviewTest, OutcomesThatEndTheRound) {
     browser_.targets.clear();
     EXPECT_EQ(Run(TFontSpanUpdate{"x"}), TUpdateOutcome::uoNoWindow);
-    EXPECT_TRUE(prompts_.errors.empty()) << "no browser: nothing is reported";
+    EXPECT_TRUE(prompts_.Shown.empty()) << "no browser: nothing is reported";
 
     browser_.targets.push_back({"a", "page", "file:///a", "ws://a"});
     browser_.answers["a"] = Returned(PageRefusedSelection);
     EXPECT_EQ(Run(TFontSpanUpdate{"x"}), TUpdateOutcome::uoRefused);
     browser_.answers["a"] = {TScriptResult::TKind::skThrew, "TypeError: boom"};
     EXPECT_EQ(Run(TFontSpanUpdate{"x"}), TUpdateOutcome::uoFailed);
-    EXPECT_EQ(prompts_.errors, (std::vector<std::string>{std::string(PastePreviewRefusedMessage),
-                                                         "TypeError: boom"}));
+    EXPECT_EQ(prompts_.Shown, (std::vector<TFakeUserPrompts::TShown>{
+                                  {"error", "", std::string(PastePreviewRefusedMessage)},
+                                  {"error", "", "TypeError: boom"}}));
 
     browser_.answers["a"] = Returned(PageNeedsOuterHtml);
     EXPECT_EQ(Run(TFontSpanUpdate{"<b>x</b>"}), TUpdateOutcome::uoUpdated);

@@ -4,7 +4,7 @@
 // loopback; the port is the one Chromium writes into DevToolsActivePort. Pages are opened and
 // read through the program's own DevTools client.
 
-#include "PreviewFakes.h"
+#include "TempDir.h"
 #include "platform/DevToolsClient.h"
 
 #include <memory>

@@ -1,4 +1,6 @@
 #include "HeadlessChromium.h"
+#include "fakes/FakeServices.h"
+#include "platform/SteadyClock.h"
 #include "preview/DynamicPreview.h"
 #include "preview/PreviewPages.h"
 
@@ -10,15 +12,6 @@
 
 namespace tintora {
 namespace {
-
-class TSystemClock : public IClock {
-public:
-    std::int64_t NowMs() const override {
-        return std::chrono::duration_cast<std::chrono::milliseconds>(
-                   std::chrono::steady_clock::now().time_since_epoch())
-            .count();
-    }
-};
 
 class LivePreviewTest : public ::testing::Test {
 protected:
@@ -68,8 +61,8 @@ protected:
     static test::THeadlessChromium* chromium_;
     test::TTempDir pages_;
     int pageCount_ = 0;
-    test::TRecordingPrompts prompts_;
-    TSystemClock clock_;
+    TFakeUserPrompts prompts_;
+    TSteadyClock clock_;
     TDynamicPreview preview_{chromium_->Client(), prompts_, clock_, [] {}};
 };
 
@@ -114,14 +107,15 @@ TEST_F(LivePreviewTest, SelectionIsReplacedAndTheOldSpanKeepsItsText) {
                     .match(Eval(page, "(e => e.id + ':' + e.textContent)(document.body.firstChild)")
                                .toString())
                     .hasMatch());
-    EXPECT_TRUE(prompts_.errors.empty());
+    EXPECT_TRUE(prompts_.Shown.empty());
 
     // A selection across two table cells cannot take the span.
     Eval(page, "(() => { const r = document.createRange(); r.setStart(a.firstChild, 1);"
                " r.setEnd(b.firstChild, 2); getSelection().removeAllRanges(); "
                "getSelection().addRange(r); })()");
     EXPECT_EQ(Update(TFontSpanUpdate{"x"}), TUpdateOutcome::uoRefused);
-    EXPECT_EQ(prompts_.errors, std::vector<std::string>{std::string(PastePreviewRefusedMessage)});
+    EXPECT_EQ(prompts_.Shown, (std::vector<TFakeUserPrompts::TShown>{
+                                  {"error", "", std::string(PastePreviewRefusedMessage)}}));
     EXPECT_EQ(Eval(page, "a.textContent + b.textContent").toString(), "onetwo");
 }
 
@@ -182,7 +176,7 @@ TEST_F(LivePreviewTest, NoBrowserMeansNoWindow) {
     EXPECT_FALSE(outcome.has_value()) << "answers come from the event loop";
     test::SpinUntil([&] { return outcome.has_value(); });
     EXPECT_EQ(outcome, TUpdateOutcome::uoNoWindow);
-    EXPECT_TRUE(prompts_.errors.empty());
+    EXPECT_TRUE(prompts_.Shown.empty());
 }
 
 } // namespace

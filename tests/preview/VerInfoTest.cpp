@@ -1,7 +1,8 @@
 #include "preview/VerInfo.h"
 
 #include "PeFiles.h"
-#include "PreviewFakes.h"
+#include "TempDir.h"
+#include "fakes/FakeServices.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +16,7 @@ protected:
     }
 
     test::TTempDir dir_;
-    test::TScriptedProcesses processes_;
+    TFakeProcessStarter processes_;
 };
 
 TEST_F(VerInfoTest, ReadsThePeVersionResource) {
@@ -49,16 +50,16 @@ TEST_F(VerInfoTest, FailsWithoutVersionInformation) {
 
 TEST_F(VerInfoTest, OtherProgramsTellTheirVersion) {
     const std::string firefox = Write("firefox", "#!/bin/sh\n");
-    processes_.outputs[firefox] = "Mozilla Firefox 115.3.0esr\n";
+    processes_.Output = "Mozilla Firefox 115.3.0esr\n";
     const TVerInfo info(firefox, processes_);
     EXPECT_EQ(info.GetProductVersion(), "115.3.0");
     EXPECT_EQ(info.GetMajorVersion(), "115");
 
     const std::string silent = Write("silent", "#!/bin/sh\n");
-    processes_.outputs[silent] = "no number here 1. 2\n";
+    processes_.Output = "no number here 1. 2\n";
     EXPECT_THROW(TVerInfo(silent, processes_), EVerInfo);
     const std::string hung = Write("hung", "#!/bin/sh\n");
-    processes_.outputs[hung] = std::nullopt;
+    processes_.Output = std::nullopt;
     EXPECT_THROW(TVerInfo(hung, processes_), EVerInfo);
 }
 

@@ -1,10 +1,8 @@
 #include "settings/ProgramFiles.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
-
+#include <gtest/gtest.h>
 #include <stdlib.h>
 
 namespace tintora {

@@ -157,21 +157,22 @@ TEST(SettingsKeys, AFreshFileIsWrittenInTheProgramsOrder) {
     s.Top = 100;
     s.Left = 200;
     WriteSettings(file, s);
-    EXPECT_EQ(file.SectionNames(), (std::vector<std::string>{"WINDOW", "OPTION", "PALLET",
-                                                             "WEBBROWSER", "STATUS", "PREVIEW",
-                                                             "SPI"}));
+    EXPECT_EQ(file.SectionNames(),
+              (std::vector<std::string>{"WINDOW", "OPTION", "PALLET", "WEBBROWSER", "STATUS",
+                                        "PREVIEW", "SPI"}));
     EXPECT_EQ(file.KeyNames("WINDOW"), (std::vector<std::string>{"StayOnTop", "Top", "Left"}));
     EXPECT_EQ(file.KeyNames("OPTION"),
-              (std::vector<std::string>{
-                  "UseHSV", "CharCaseE", "CharCaseA", "CharCaseV", "AddSharp", "EscHtmlTokens",
-                  "EscSpaceChar", "WrapFontTag", "DefBodyAttrib", "NoAskBodyAttrib",
-                  "GrdBarPointer", "NoHideGrdPointer", "GrdBarsMode", "PalletClickType",
-                  "ShowHint", "HideExtInPicking", "SampleFontName", "SampleFontSize", "InsBaseTag",
-                  "PlayCopySound", "CopySound"}));
+              (std::vector<std::string>{"UseHSV",           "CharCaseE",       "CharCaseA",
+                                        "CharCaseV",        "AddSharp",        "EscHtmlTokens",
+                                        "EscSpaceChar",     "WrapFontTag",     "DefBodyAttrib",
+                                        "NoAskBodyAttrib",  "GrdBarPointer",   "NoHideGrdPointer",
+                                        "GrdBarsMode",      "PalletClickType", "ShowHint",
+                                        "HideExtInPicking", "SampleFontName",  "SampleFontSize",
+                                        "InsBaseTag",       "PlayCopySound",   "CopySound"}));
     EXPECT_EQ(file.KeyNames("PALLET").size(), 24u);
     EXPECT_EQ(file.KeyNames("PALLET").front(), "0");
-    EXPECT_EQ(file.KeyNames("SPI"), (std::vector<std::string>{"SearchWinDir", "SearchSysDir",
-                                                              "SearchDir", "SkipFiles"}));
+    EXPECT_EQ(file.KeyNames("SPI"),
+              (std::vector<std::string>{"SearchWinDir", "SearchSysDir", "SearchDir", "SkipFiles"}));
     // Strings go out quoted so that their spaces survive.
     EXPECT_EQ(file.ReadRawValue("OPTION", "CopySound"), "\"C:\\WINDOWS\\MEDIA\\DING.WAV\"");
     EXPECT_EQ(file.ReadRawValue("SPI", "SkipFiles"), "\"\"");

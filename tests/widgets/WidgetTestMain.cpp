@@ -1,10 +1,10 @@
 // Entry point of the widget tests: one QApplication for the whole run, on whatever platform the
 // environment names (offscreen under ctest).
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QFont>
-
-#include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);

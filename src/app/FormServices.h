@@ -1,0 +1,23 @@
+#pragma once
+
+// What the main window asks of its platform, handed to it when it is created: the real services
+// in the program, fakes in tests. The window keeps the references; the services outlive it.
+
+#include "app/ModalRun.h"
+#include "services/ClipboardText.h"
+#include "services/Clock.h"
+#include "services/FileChooser.h"
+#include "services/UserPrompts.h"
+
+namespace tintora {
+
+struct TFormServices {
+    IClipboardText& Clipboard;
+    IUserPrompts& Prompts;
+    IFileChooser& Files;
+    IClock& Clock;
+    // Runs the program's own modal dialogs, such as the BODY copy dialog.
+    TModalRun RunModal = ExecModal;
+};
+
+} // namespace tintora
