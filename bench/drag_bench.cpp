@@ -2,10 +2,7 @@
 // which sets the colour, updates every view, repaints the other bars and the tag sample.
 
 #include "app/Form1.h"
-#include "platform/QtClipboardText.h"
-#include "platform/QtFileChooser.h"
-#include "platform/QtUserPrompts.h"
-#include "platform/SteadyClock.h"
+#include "app/ProgramServices.h"
 #include "widgets/GrdBar.h"
 #include "widgets/GrdBarSet.h"
 
@@ -22,11 +19,8 @@ void HueBarDragStep(benchmark::State& state, bool tagPagesShown) {
     QTemporaryDir dir;
     tintora::TProgramFiles files;
     files.SettingsFile = dir.filePath("tintora.INI").toStdString();
-    tintora::TQtClipboardText clipboard;
-    tintora::TQtUserPrompts prompts(tintora::kApplicationTitle);
-    tintora::TQtFileChooser chooser;
-    tintora::TSteadyClock clock;
-    tintora::TForm1 form(files, tintora::TFormServices{clipboard, prompts, chooser, clock});
+    tintora::TProgramServices services(dir.filePath("profile").toStdString());
+    tintora::TForm1 form(files, services.FormServices());
     form.show();
     if (!QTest::qWaitForWindowExposed(&form)) {
         state.SkipWithError("the main window was not shown");

@@ -2,12 +2,10 @@
 // message loop.
 
 #include "app/Form1.h"
+#include "app/FormVer.h"
+#include "app/ProgramServices.h"
 #include "platform/InstanceMarker.h"
-#include "platform/QtClipboardText.h"
-#include "platform/QtFileChooser.h"
-#include "platform/QtUserPrompts.h"
 #include "platform/SignalCloser.h"
-#include "platform/SteadyClock.h"
 
 #include <unistd.h>
 
@@ -48,6 +46,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("tintora");
     QApplication::setApplicationDisplayName(tintora::kApplicationTitle);
+    QApplication::setWindowIcon(tintora::ProgramIcon());
     QFont font = QApplication::font();
     font.setFamilies({"IPAPGothic", "IPAGothic", "Noto Sans CJK JP", font.family()});
     font.setPixelSize(12);
@@ -62,14 +61,14 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
-    tintora::TQtClipboardText clipboard;
-    tintora::TQtUserPrompts prompts(tintora::kApplicationTitle);
-    tintora::TQtFileChooser chooser;
-    tintora::TSteadyClock clock;
-    tintora::TForm1 form(tintora::ResolveProgramFiles(folders),
-                         tintora::TFormServices{clipboard, prompts, chooser, clock});
-    prompts.SetOwner(&form);
-    chooser.SetOwner(&form);
+    const tintora::TProgramFiles files = tintora::ResolveProgramFiles(folders);
+    if (!folders.ExecutableDirWritable) {
+        // The preview file then lives in the user's cache folder, which may not exist yet.
+        QDir().mkpath(QFileInfo(QString::fromStdString(files.PreviewFile)).path());
+    }
+    tintora::TProgramServices services(tintora::BrowserProfileDir(folders));
+    tintora::TForm1 form(files, services.FormServices());
+    services.SetOwner(&form);
     QObject::connect(&marker, &tintora::TInstanceMarker::RaiseRequested, &form,
                      [&form] { BringToFront(&form); });
     tintora::TSignalCloser closer(&form);

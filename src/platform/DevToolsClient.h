@@ -5,7 +5,7 @@
 // gets one session, kept open while the page is listed.
 
 #include "platform/DevToolsSession.h"
-#include "preview/DevToolsBrowser.h"
+#include "services/DevToolsBrowser.h"
 
 #include <map>
 #include <optional>

@@ -3,7 +3,7 @@
 // Opening a local page in one of the two configured browsers. The main browser follows
 // UseNNMainly, and holding Ctrl picks the other one. Every failure is reported to the user here.
 
-#include "preview/DdeClient.h"
+#include "services/DdeClient.h"
 #include "services/ProcessStarter.h"
 #include "services/UserPrompts.h"
 

@@ -4,7 +4,7 @@
 // it), the second a Firefox. A Chromium is always started on a profile folder of the program's
 // own with its DevTools port open on loopback, so that the live preview can reach its pages.
 
-#include "preview/DdeClient.h"
+#include "services/DdeClient.h"
 #include "services/ProcessStarter.h"
 
 #include <string>

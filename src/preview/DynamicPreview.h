@@ -7,8 +7,8 @@
 // it, only the newest one being kept.
 
 #include "color/Color.h"
-#include "preview/DevToolsBrowser.h"
 #include "services/Clock.h"
+#include "services/DevToolsBrowser.h"
 #include "services/UserPrompts.h"
 
 #include <chrono>

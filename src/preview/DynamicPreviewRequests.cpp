@@ -4,8 +4,8 @@
 
 namespace tintora {
 
-TDynamicPreviewRequests::TDynamicPreviewRequests(const IClock& clock)
-    : clock_(clock), requestMs_(clock.NowMs()) {}
+TDynamicPreviewRequests::TDynamicPreviewRequests(const IClock& clock, const bool& dynamicPreview)
+    : clock_(clock), dynamicPreview_(dynamicPreview), requestMs_(clock.NowMs()) {}
 
 void TDynamicPreviewRequests::RequestDynamicPreview() {
     if (dynamicPreview_) {

@@ -16,12 +16,10 @@ inline constexpr std::chrono::milliseconds DynamicPreviewDelay{30};
 
 class TDynamicPreviewRequests {
 public:
-    // The request time starts at the moment of creation.
-    explicit TDynamicPreviewRequests(const IClock& clock);
-
-    bool DynamicPreview() const { return dynamicPreview_; }
-    // Turning it off leaves a pending request pending: that update still runs.
-    void SetDynamicPreview(bool on) { dynamicPreview_ = on; }
+    // dynamicPreview is the DynamicPreview setting, read at each request; turning it off leaves
+    // a pending request pending, and that update still runs. The request time starts at the
+    // moment of creation.
+    TDynamicPreviewRequests(const IClock& clock, const bool& dynamicPreview);
 
     // With DynamicPreview on: the request is pending, stamped now. Off: nothing.
     void RequestDynamicPreview();
@@ -38,7 +36,7 @@ public:
 
 private:
     const IClock& clock_;
-    bool dynamicPreview_ = false;
+    const bool& dynamicPreview_;
     bool pending_ = false;
     std::int64_t requestMs_;
 };

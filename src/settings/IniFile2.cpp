@@ -274,6 +274,8 @@ std::optional<std::string> ReplacementTarget(const std::string& fileName) {
     return target;
 }
 
+} // namespace
+
 // Replaces the file in one rename, so that readers see either the old or the new contents, never
 // a part. Refuses a file that is marked read-only even where the system would let us replace it
 // (the folder is writable, or we are root): the user marked it so that it stays as it is.
@@ -322,8 +324,6 @@ bool ReplaceFileContents(const std::string& fileName, std::string_view bytes) {
     }
     return true;
 }
-
-} // namespace
 
 EIniWriteError::EIniWriteError(const std::string& fileName)
     : std::runtime_error(fileName + " に書き込めません"), fileName_(fileName) {}

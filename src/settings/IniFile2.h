@@ -28,6 +28,11 @@
 
 namespace tintora {
 
+// Replaces a file's contents in one rename, so that readers see the old or the new contents, never
+// a part; also used for other files the program rewrites whole. False when any step fails (the
+// old file then stays as it was) or the file is marked read-only.
+bool ReplaceFileContents(const std::string& fileName, std::string_view bytes);
+
 // Raised when the settings file cannot be replaced. what() is "<file name> に書き込めません".
 class EIniWriteError : public std::runtime_error {
 public:

@@ -11,24 +11,6 @@
 namespace tintora {
 namespace {
 
-class TRecordingDde : public IDdeClient {
-public:
-    bool Open(const std::string& service, const std::string& topic,
-              const std::string& serverProgram) override {
-        calls.push_back("open " + service + " " + topic + " " + serverProgram);
-        return openSucceeds;
-    }
-    bool Execute(const std::string& command) override {
-        calls.push_back("execute " + command);
-        return executeSucceeds;
-    }
-    void Close() override { calls.push_back("close"); }
-
-    bool openSucceeds = true;
-    bool executeSucceeds = true;
-    std::vector<std::string> calls;
-};
-
 class BrowserLaunchTest : public ::testing::Test {
 protected:
     BrowserLaunchTest() {
@@ -38,13 +20,13 @@ protected:
     }
     std::vector<std::string> Open(bool ctrl) {
         launcher_.OpenInBrowser("/tmp/a b.html", ctrl, settings_);
-        return dde_.calls;
+        return dde_.Calls;
     }
 
     test::TTempDir dir_;
     TFakeProcessStarter processes_;
     TFakeUserPrompts prompts_;
-    TRecordingDde dde_;
+    TFakeDdeClient dde_;
     TBrowserLauncher launcher_{dde_, processes_, prompts_, ""};
     TBrowserSettings settings_;
 };
@@ -58,7 +40,7 @@ TEST_F(BrowserLaunchTest, CtrlPicksTheOtherBrowser) {
     } rows[] = {
         {false, false, false}, {false, true, true}, {true, true, false}, {true, false, true}};
     for (const TRow& row : rows) {
-        dde_.calls.clear();
+        dde_.Calls.clear();
         settings_.UseNNMainly = row.useNNMainly;
         const std::string open = row.second ? "open NSShell WWW_OpenURL " + settings_.NNPath
                                             : "open IExplore WWW_OpenURL " + settings_.IEPath;
@@ -71,13 +53,13 @@ TEST_F(BrowserLaunchTest, CtrlPicksTheOtherBrowser) {
 TEST_F(BrowserLaunchTest, Failures) {
     settings_.IEPath.clear(); // and none on the (empty) search path
     EXPECT_TRUE(Open(false).empty());
-    dde_.openSucceeds = false;
+    dde_.OpenSucceeds = false;
     EXPECT_EQ(Open(true).back(), "close");
-    dde_.openSucceeds = true;
-    dde_.executeSucceeds = false;
+    dde_.OpenSucceeds = true;
+    dde_.ExecuteSucceeds = false;
     EXPECT_EQ(Open(true).back(), "close");
     processes_.Output = std::nullopt;
-    dde_.calls.clear();
+    dde_.Calls.clear();
     EXPECT_TRUE(Open(true).empty());
     EXPECT_EQ(prompts_.Shown,
               (std::vector<TFakeUserPrompts::TShown>{
@@ -131,8 +113,8 @@ TEST_F(BrowserLaunchTest, PreviewsWriteTheFileThenOpenIt) {
         },
         launcher_, prompts_);
     preview.PreviewFontTag({}, false, settings_);
-    ASSERT_EQ(dde_.calls.size(), 3u);
-    EXPECT_EQ(dde_.calls[1], "execute \"file:///opt/T/tintora.html\",,-1,,,,,");
+    ASSERT_EQ(dde_.Calls.size(), 3u);
+    EXPECT_EQ(dde_.Calls[1], "execute \"file:///opt/T/tintora.html\",,-1,,,,,");
     EXPECT_EQ(written["/opt/T/tintora.html"], FontPreviewPage({}));
 
     const std::string sample = dir_.Write("s.html", "<body>x");
@@ -140,7 +122,7 @@ TEST_F(BrowserLaunchTest, PreviewsWriteTheFileThenOpenIt) {
     EXPECT_EQ(written["/opt/T/tintora.html"], PreviewBodyTag({}) + "x\r\n");
 
     written.clear();
-    dde_.calls.clear();
+    dde_.Calls.clear();
     preview.PreviewBodyTag(sample + ".gone", {}, false, settings_);
     writable = false;
     preview.PreviewBodyTag(sample, {}, false, settings_);
@@ -148,7 +130,7 @@ TEST_F(BrowserLaunchTest, PreviewsWriteTheFileThenOpenIt) {
                                   {"error", "", sample + ".gone を読み込めません"},
                                   {"error", "", "/opt/T/tintora.html に書き込めません"}}));
     EXPECT_EQ(written.size(), 1u) << "a sample that cannot be read writes nothing";
-    EXPECT_TRUE(dde_.calls.empty()) << "nothing written, nothing shown";
+    EXPECT_TRUE(dde_.Calls.empty()) << "nothing written, nothing shown";
 }
 
 } // namespace
