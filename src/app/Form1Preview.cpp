@@ -61,6 +61,7 @@ std::string TForm1::BrowserSearchPath() {
 void TForm1::ConnectPreview() {
     appIdleTimer_ = new QTimer(this);
     appIdleTimer_->setSingleShot(true);
+    appIdleTimer_->setTimerType(Qt::PreciseTimer);
     connect(appIdleTimer_, &QTimer::timeout, this, [this] { AppIdle(); });
 
     const auto guarded = [this](void (TForm1::*handler)()) {
@@ -170,7 +171,11 @@ void TForm1::WMDropFiles(const QList<QUrl>& urls) {
 }
 
 void TForm1::RequestDynamicPreview() {
+    const bool wasPending = previewRequests_.Pending();
     previewRequests_.RequestDynamicPreview();
+    if (!wasPending && previewRequests_.Pending()) {
+        dynamicPreview_.PrefetchTargets();
+    }
     // An update that falls due must not wait for some later, unrelated event.
     if (const auto wait = previewRequests_.TimeUntilDue()) {
         appIdleTimer_->start(*wait);

@@ -65,6 +65,9 @@ struct TDynamicPreview::TState : std::enable_shared_from_this<TDynamicPreview::T
     std::optional<TQueuedUpdate> queued;
     std::vector<TDevToolsTarget> targets;
     std::size_t nextTarget = 0;
+    bool listing = false;
+    std::optional<std::vector<TDevToolsTarget>> prefetched;
+    std::int64_t prefetchedAtMs = 0;
     std::uint64_t restyleCount = 0;
 
     TState(IDevToolsBrowser& b, IUserPrompts& p, const IClock& c, std::function<void()> front)
@@ -83,11 +86,35 @@ struct TDynamicPreview::TState : std::enable_shared_from_this<TDynamicPreview::T
     void Start(TQueuedUpdate update) {
         running = true;
         current = std::move(update);
+        if (listing) {
+            return; // the list on its way starts the round
+        }
+        if (prefetched && clock.NowMs() - prefetchedAtMs <= PrefetchedTargetsMaxAge.count()) {
+            UseTargets(std::move(*prefetched));
+        } else {
+            List();
+        }
+    }
+
+    void List() {
+        listing = true;
+        prefetched.reset();
         browser.ListTargets(Weakly([](TState& s, std::vector<TDevToolsTarget> all) {
-            s.targets = PreviewTargets(all);
-            s.nextTarget = 0;
-            s.TryNextTarget();
+            s.listing = false;
+            if (s.running) {
+                s.UseTargets(std::move(all));
+            } else {
+                s.prefetched = std::move(all);
+                s.prefetchedAtMs = s.clock.NowMs();
+            }
         }));
+    }
+
+    void UseTargets(std::vector<TDevToolsTarget> all) {
+        prefetched.reset();
+        targets = PreviewTargets(all);
+        nextTarget = 0;
+        TryNextTarget();
     }
 
     void TryNextTarget() {
@@ -191,6 +218,12 @@ void TDynamicPreview::UpdateDynamicPreview(TDynamicPreviewUpdate update, TDoneCa
         state_->queued->Done(TUpdateOutcome::uoSuperseded);
     }
     state_->queued = std::move(next);
+}
+
+void TDynamicPreview::PrefetchTargets() {
+    if (!state_->running && !state_->listing) {
+        state_->List();
+    }
 }
 
 bool TDynamicPreview::Busy() const {

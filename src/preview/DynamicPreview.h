@@ -32,6 +32,8 @@ inline constexpr std::string_view PastePreviewRefusedMessage =
 // gone and the next one is tried, which the deadline makes safe.
 inline constexpr std::chrono::milliseconds PageUpdateDeadline{400};
 inline constexpr std::chrono::milliseconds PageAnswerWait{600};
+// How old a list of pages fetched ahead of an update may be when the update uses it.
+inline constexpr std::chrono::milliseconds PrefetchedTargetsMaxAge{50};
 
 struct TFontSpanUpdate {
     std::string FontTag; // MakeFontTag's text
@@ -74,6 +76,10 @@ public:
     // Starts a round, or queues the update behind the one that runs. done, when given, gets the
     // outcome.
     void UpdateDynamicPreview(TDynamicPreviewUpdate update, TDoneCallback done = {});
+
+    // Lists the browser's pages now for an update that is about to come (the first edit of a
+    // burst), so that the update need not wait for the list when it runs.
+    void PrefetchTargets();
 
     bool Busy() const;
 

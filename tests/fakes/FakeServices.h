@@ -144,6 +144,7 @@ public:
 class TFakeDevToolsBrowser : public IDevToolsBrowser {
 public:
     void ListTargets(TTargetsCallback done) override {
+        ++Listed;
         Later.push_back([this, done] { done(Targets); });
     }
     void CallFunction(const TDevToolsTarget& target, const std::string&,
@@ -169,6 +170,7 @@ public:
     }
 
     std::vector<TDevToolsTarget> Targets;
+    std::size_t Listed = 0;
     std::map<std::string, TScriptResult> Answers;
     std::vector<std::string> Calls;
     std::vector<std::string> LastArgs;

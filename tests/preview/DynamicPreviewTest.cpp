@@ -98,6 +98,21 @@ TEST_F(DynamicPreviewTest, OutcomesThatEndTheRound) {
     EXPECT_EQ(raised_, 2) << "the program's window comes forward when a page was found";
 }
 
+TEST_F(DynamicPreviewTest, APageListFetchedAheadServesTheNextUpdateWhileItIsFresh) {
+    browser_.Answers["a"] = Returned(PageUpdated);
+    preview_.PrefetchTargets();
+    browser_.Pump();
+    clock_.Now += 50;
+    EXPECT_EQ(Run(TFontSpanUpdate{"x"}), TUpdateOutcome::uoUpdated);
+    EXPECT_EQ(browser_.Listed, 1u);
+
+    preview_.PrefetchTargets();
+    browser_.Pump();
+    clock_.Now += 51; // too old: listed again
+    EXPECT_EQ(Run(TFontSpanUpdate{"x"}), TUpdateOutcome::uoUpdated);
+    EXPECT_EQ(browser_.Listed, 3u);
+}
+
 TEST_F(DynamicPreviewTest, UpdatesAskedForDuringARoundRunAfterItNewestOnly) {
     browser_.Answers["a"] = Returned(PageUpdated);
     std::vector<std::pair<std::string, TUpdateOutcome>> outcomes;
