@@ -36,12 +36,13 @@ bool StartsWithBody(std::string_view text, std::size_t pos) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    // \x01 marks what the merge puts in, so the page itself never holds one.
+    // \x01 stands for the BODY tag and \x02 for the base tag, so the page itself holds neither.
     std::string page(reinterpret_cast<const char*>(data), size);
-    std::replace(page.begin(), page.end(), '\x01', '\x02');
+    std::replace_if(
+        page.begin(), page.end(), [](char c) { return c == '\x01' || c == '\x02'; }, '\x03');
     const std::string input = page;
     const std::string_view body = "\x01";
-    const std::string_view base = "\x01\x01";
+    const std::string_view base = "\x02";
     const std::string inserted = "\r\n" + std::string(base);
     tintora::MergeBodyTag(page, body, base);
 
