@@ -8,7 +8,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -64,14 +63,3 @@ BENCHMARK(BM_HueBarDragStepWithFontSample)
     ->ReportAggregatesOnly(true);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

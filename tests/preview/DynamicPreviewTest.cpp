@@ -4,7 +4,6 @@
 #include "preview/DynamicPreviewRequests.h"
 #include "preview/PageScripts.h"
 
-#include <deque>
 #include <gtest/gtest.h>
 
 namespace tintora {

@@ -27,19 +27,13 @@ THeadlessChromium::THeadlessChromium() {
         return;
     }
     // This machine's network is closed: Chromium's own background traffic only costs time here.
-    QStringList args = {QStringLiteral("--headless"),
-                        QStringLiteral("--disable-gpu"),
-                        QStringLiteral("--disable-quic"),
-                        QStringLiteral("--no-first-run"),
-                        QStringLiteral("--disable-background-networking"),
-                        QStringLiteral("--disable-component-update"),
-                        QStringLiteral("--disable-sync"),
-                        QStringLiteral("--hide-scrollbars"),
-                        QStringLiteral("--force-device-scale-factor=1"),
-                        QStringLiteral("--window-size=800,600"),
-                        QStringLiteral("--remote-debugging-port=0"),
-                        QStringLiteral("--user-data-dir=") + ProfileDir(),
-                        QStringLiteral("about:blank")};
+    QStringList args =
+        QStringLiteral("--headless --disable-gpu --disable-quic --no-first-run "
+                       "--disable-background-networking --disable-component-update "
+                       "--disable-sync --hide-scrollbars --force-device-scale-factor=1 "
+                       "--window-size=800,600 --remote-debugging-port=0 about:blank")
+            .split(' ');
+    args << QStringLiteral("--user-data-dir=") + ProfileDir();
     if (geteuid() == 0) {
         args << QStringLiteral("--no-sandbox");
     }

@@ -167,17 +167,5 @@ TEST_F(LivePreviewTest, TrustedTypesPageGetsItsSpanThroughTheProtocol) {
               "<span id=\"huxgrd\"><b>tt</b></span>");
 }
 
-TEST_F(LivePreviewTest, NoBrowserMeansNoWindow) {
-    test::TTempDir emptyProfile;
-    TDevToolsClient nowhere(QString::fromStdString(emptyProfile.Path().string()));
-    TDynamicPreview preview(nowhere, prompts_, clock_, [] {});
-    std::optional<TUpdateOutcome> outcome;
-    preview.UpdateDynamicPreview(TFontSpanUpdate{"x"}, [&](TUpdateOutcome o) { outcome = o; });
-    EXPECT_FALSE(outcome.has_value()) << "answers come from the event loop";
-    test::SpinUntil([&] { return outcome.has_value(); });
-    EXPECT_EQ(outcome, TUpdateOutcome::uoNoWindow);
-    EXPECT_TRUE(prompts_.Shown.empty());
-}
-
 } // namespace
 } // namespace tintora

@@ -104,15 +104,5 @@ TEST(PreviewPagesTest, SampleWithoutBodyGetsTagAndBaseInFront) {
     EXPECT_EQ(BodyPreviewPage("", input), body + "\r\n");
 }
 
-TEST(PreviewPagesTest, SampleBytesPassThrough) {
-    TBodyPreviewInput input = BodyInput();
-    input.InsBaseTag = false;
-    // Shift_JIS and UTF-8 text, a NUL and a stray high byte, with mixed line ends.
-    const std::string before("\x93\xFA\x96\x7B\xE6\x97\xA5\0\xFF\r", 10);
-    const std::string page = BodyPreviewPage(before + "<BODY>\n" + before, input);
-    const std::string kept = before.substr(0, 9) + "\r\n";
-    EXPECT_EQ(page, kept + PreviewBodyTag(input) + "\r\n" + kept);
-}
-
 } // namespace
 } // namespace tintora
