@@ -99,7 +99,7 @@ void CheckOneChange(TIniFile2& ini, const std::vector<TEntry>& original, std::st
         const std::string_view value = std::string_view(tail).substr(4);
         try {
             ini.WriteString(section, key, value);
-        } catch (const tintora::EIniWriteError&) {
+        } catch (const tintora::EFileWriteError&) {
             Check(ini.Text() == before, "refused write changes nothing");
             return;
         }

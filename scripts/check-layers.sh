@@ -16,7 +16,7 @@ refuse() { # folder, pattern of what it must not include, what that is
     fi
 }
 
-for core in text color settings html editor preview images services; do
+for core in text files color settings html editor preview images services; do
     if [[ -d "src/$core" ]]; then
         refuse "$core" 'platform/|widgets/|app/|Q[A-Za-z]+>|Qt' "platform, widgets, app or Qt"
     fi

@@ -4,7 +4,6 @@
 #include "app/HintDisplay.h"
 #include "app/PageControls.h"
 #include "platform/CopySound.h"
-#include "settings/IniFile2.h"
 #include "widgets/ColorLookupComboBox.h"
 #include "widgets/ColorPanel.h"
 #include "widgets/DropperCursor.h"
@@ -36,7 +35,7 @@ TForm1::TForm1(TProgramFiles files, TFormServices services, QWidget* parent)
     : QMainWindow(parent), files_(std::move(files)), services_(std::move(services)),
       browserLauncher_(services_.Browsers, services_.Processes, services_.Prompts,
                        BrowserSearchPath()),
-      browserPreview_(files_.PreviewFile, ReplaceFileContents, browserLauncher_, services_.Prompts),
+      browserPreview_(files_.PreviewFile, browserLauncher_, services_.Prompts),
       previewRequests_(services_.Clock, settings_.DynamicPreview),
       dynamicPreview_(services_.LiveBrowser, services_.Prompts, services_.Clock,
                       [this] { KeepProgramInFront(); }) {
@@ -87,6 +86,7 @@ void TForm1::FormCreate() {
     ColorLookupChange();
     SelectEditMode(settings_.GrdBarsMode);
     font_->EditGrd->setText(font_->EditGrd->text().replace("%s", kProgramVersion));
+    SetUpPlugins();
 }
 
 QRect TForm1::GetWorkArea() const {

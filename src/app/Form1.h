@@ -20,6 +20,7 @@
 #include "html/CharCase.h"
 #include "html/FontTag.h"
 #include "html/TemplateStorage.h"
+#include "images/SPIs.h"
 #include "preview/BrowserPreview.h"
 #include "preview/DynamicPreview.h"
 #include "preview/DynamicPreviewRequests.h"
@@ -127,6 +128,12 @@ public:
     void SetSampleFontName(const QString& name);
     void SetSampleFontSize(int n);
 
+    // The image plug-ins: the loaded ones in load order (the skipped ones are the settings'
+    // SkipFiles). ReloadPlugins frees them all, removes their file types from the picture format
+    // registry and searches again with the settings as they stand; a search error is reported.
+    const TSPIs& PluginHost() const { return SPIs1; }
+    void ReloadPlugins();
+
     // The one clipboard writer, with the optional copy sound.
     void CopyToClipboard(const std::string& text);
     // A copy format with the attribute case and the selected colour filled in.
@@ -218,6 +225,10 @@ private:
     void btnCopyBodyClick();
     void miLoadBgImageClick();
     void miClearBgImageClick();
+
+    // Image plug-ins.
+    void SetUpPlugins();
+    void SearchPlugins();
     TFontTagInput FontTagInput() const;
 
     // Colour commands.
@@ -294,6 +305,7 @@ private:
     bool TemplateApplying = false;
     std::string bgImageFile_;
     QImage ImageBg; // the background picture, null for none
+    TSPIs SPIs1;
     QFont SampleFont;
     QStringList installedFonts_;
     TFontTemplateList fontTemplates_;

@@ -120,8 +120,11 @@ void TForm1::btnPreviewClick() {
 }
 
 void TForm1::btnPreviewNewClick() {
-    const std::optional<std::string> chosen = services_.Files.ChooseFileToOpen(
-        {kSampleDialogTitle, kSampleDialogFilter, body_->EditPreview->text().toStdString()});
+    TOpenFileRequest request;
+    request.Title = kSampleDialogTitle;
+    request.Filter = kSampleDialogFilter;
+    request.InitialFile = body_->EditPreview->text().toStdString();
+    const std::optional<std::string> chosen = services_.Files.ChooseFileToOpen(request);
     if (!chosen) {
         return;
     }

@@ -7,10 +7,8 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QLabel>
-#include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
 
 namespace tintora {
 
@@ -45,28 +43,6 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, const QRect& geometry, c
 
 } // namespace
 
-QIcon ProgramIcon() {
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient rainbow(0, 0, 32, 0);
-    const QColor stops[] = {Qt::red,  QColor(255, 160, 0), Qt::yellow, Qt::green,
-                            Qt::blue, QColor(128, 0, 160)};
-    for (int i = 0; i < 6; ++i) {
-        rainbow.setColorAt(i / 5.0, stops[i]);
-    }
-    QPainterPath tile;
-    tile.addRoundedRect(QRectF(1, 1, 30, 30), 6, 6);
-    painter.fillPath(tile, rainbow);
-    painter.setPen(QPen(Qt::black, 1));
-    painter.drawPath(tile);
-    painter.setPen(Qt::white);
-    painter.setFont(PixelFont({"DejaVu Sans"}, 22, true, false));
-    painter.drawText(QRect(0, 0, 32, 32), Qt::AlignCenter, QStringLiteral("T"));
-    return QIcon(pixmap);
-}
-
 QString TFormVer::MainCaption() {
     return QStringLiteral("     Tintora  \r     Version: %1  ").arg(kProgramVersion);
 }
@@ -97,7 +73,7 @@ void TFormVer::FormCreate() {
 
     imgVerInfoIcon = new QLabel(client);
     imgVerInfoIcon->setGeometry(8, 8, 32, 32);
-    imgVerInfoIcon->setPixmap(ProgramIcon().pixmap(32, 32));
+    imgVerInfoIcon->setPixmap(QApplication::windowIcon().pixmap(32, 32));
 
     Label5 = MakeLabel(client, kAuthorLine, QRect(197, 64, 91, 20),
                        PixelFont({"Times New Roman", "Nimbus Roman"}, 16, true, false), Qt::black);

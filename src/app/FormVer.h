@@ -14,9 +14,6 @@ class QLabel;
 
 namespace tintora {
 
-// The program's own icon, drawn at 32 x 32 pixels.
-QIcon ProgramIcon();
-
 class TFormVer : public TModalDialog {
     Q_OBJECT
 public:

@@ -2,8 +2,8 @@
 // message loop.
 
 #include "app/Form1.h"
-#include "app/FormVer.h"
 #include "app/ProgramServices.h"
+#include "files/UserFolder.h"
 #include "platform/InstanceMarker.h"
 #include "platform/SignalCloser.h"
 
@@ -12,11 +12,18 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QIcon>
 #include <QMessageBox>
 #include <QStandardPaths>
 
 #ifndef TINTORA_DATA_DIR
 #define TINTORA_DATA_DIR ""
+#endif
+#ifndef TINTORA_BIN_DIR
+#define TINTORA_BIN_DIR ""
+#endif
+#ifndef TINTORA_DATA_DIR_FROM_BIN
+#define TINTORA_DATA_DIR_FROM_BIN ""
 #endif
 
 namespace {
@@ -30,6 +37,14 @@ QString InstanceMarkerName(const tintora::TProgramFolders& folders) {
     }
     return QDir(dir).filePath((exeName.isEmpty() ? QStringLiteral("tintora") : exeName) +
                               QStringLiteral(".instance"));
+}
+
+QIcon ProgramIcon() {
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/icons/%1.png").arg(size));
+    }
+    return icon;
 }
 
 void BringToFront(QWidget* window) {
@@ -46,13 +61,15 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("tintora");
     QApplication::setApplicationDisplayName(tintora::kApplicationTitle);
-    QApplication::setWindowIcon(tintora::ProgramIcon());
+    QApplication::setDesktopFileName(QStringLiteral("org.tintora.Tintora"));
+    QApplication::setWindowIcon(ProgramIcon());
     QFont font = QApplication::font();
     font.setFamilies({"IPAPGothic", "IPAGothic", "Noto Sans CJK JP", font.family()});
     font.setPixelSize(12);
     QApplication::setFont(font);
 
-    const tintora::TProgramFolders folders = tintora::CurrentProgramFolders(TINTORA_DATA_DIR);
+    const tintora::TProgramFolders folders = tintora::CurrentProgramFolders(
+        {TINTORA_BIN_DIR, TINTORA_DATA_DIR, TINTORA_DATA_DIR_FROM_BIN});
     tintora::TInstanceMarker marker(InstanceMarkerName(folders));
     if (marker.FindOrPlace() == tintora::TInstanceMarker::TResult::imFailed) {
         QMessageBox box(QMessageBox::Critical, QString(), "Atomを登録できません。");
@@ -62,9 +79,10 @@ int main(int argc, char* argv[]) {
     }
 
     const tintora::TProgramFiles files = tintora::ResolveProgramFiles(folders);
-    if (!folders.ExecutableDirWritable) {
-        // The preview file then lives in the user's cache folder, which may not exist yet.
-        QDir().mkpath(QFileInfo(QString::fromStdString(files.PreviewFile)).path());
+    const std::string previewFolder = tintora::FolderOf(files.PreviewFile);
+    if (previewFolder != tintora::FolderOf(folders.ExecutablePath)) {
+        // The preview page then lives in the user's cache folder, which may not exist yet.
+        tintora::CreateUserFolder(previewFolder);
     }
     tintora::TProgramServices services(tintora::BrowserProfileDir(folders));
     tintora::TForm1 form(files, services.FormServices());

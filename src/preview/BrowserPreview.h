@@ -8,19 +8,15 @@
 #include "preview/PreviewPages.h"
 #include "services/UserPrompts.h"
 
-#include <functional>
 #include <string>
 #include <string_view>
 
 namespace tintora {
 
-// Replaces a file's contents in one step; false when it could not, the old file then being whole.
-using TFileReplacer = std::function<bool(const std::string& path, std::string_view bytes)>;
-
 class TBrowserPreview {
 public:
-    TBrowserPreview(std::string previewFile, TFileReplacer replaceFile, TBrowserLauncher& launcher,
-                    IUserPrompts& prompts);
+    // previewFile is where the program keeps the page; its file name is used in lower case.
+    TBrowserPreview(std::string previewFile, TBrowserLauncher& launcher, IUserPrompts& prompts);
 
     const std::string& PreviewFile() const { return previewFile_; }
 
@@ -34,7 +30,6 @@ private:
     void WriteAndOpen(std::string_view page, bool ctrlDown, const TBrowserSettings& browsers);
 
     std::string previewFile_;
-    TFileReplacer replaceFile_;
     TBrowserLauncher& launcher_;
     IUserPrompts& prompts_;
 };

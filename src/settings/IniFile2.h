@@ -1,11 +1,12 @@
 #pragma once
 
-// The settings file: an INI text file, UTF-8 with CR LF line ends (a file that is not valid UTF-8
-// is taken as code page 932, the encoding of files carried over from Windows).
+// The settings file: an INI text file, UTF-8 with CR LF line ends. A line that is not valid UTF-8
+// is taken as code page 932, the encoding of files carried over from Windows; every valid line
+// stays UTF-8, so one stray byte cannot garble the rest of the file.
 //
 // The whole file is read when the object is made and held as lines; reads and writes work on
 // that copy, and UpdateFile() replaces the file on disk in one atomic step. A failed update raises
-// EIniWriteError and leaves the old file exactly as it was.
+// EFileWriteError and leaves the old file exactly as it was.
 //
 // Section and key names compare without regard to ASCII letter case. Lines the writer does not
 // touch (comments, unknown sections, odd lines) are written back as they were.
@@ -16,32 +17,18 @@
 // when the file is read. A write keeps the file readable as it was for every other key: a value
 // is stored up to its first line break, bytes that are not UTF-8 are stored as U+FFFD, and a
 // section or key name that cannot be stored on its line (a key with "=" or a line break, an
-// empty key, a section name with a line break) raises EIniWriteError and changes nothing.
+// empty key, a section name with a line break) raises EFileWriteError and changes nothing.
+
+#include "files/WholeFile.h"
 
 #include <cstdint>
 #include <memory>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace tintora {
-
-// Replaces a file's contents in one rename, so that readers see the old or the new contents, never
-// a part; also used for other files the program rewrites whole. False when any step fails (the
-// old file then stays as it was) or the file is marked read-only.
-bool ReplaceFileContents(const std::string& fileName, std::string_view bytes);
-
-// Raised when the settings file cannot be replaced. what() is "<file name> に書き込めません".
-class EIniWriteError : public std::runtime_error {
-public:
-    explicit EIniWriteError(const std::string& fileName);
-    const std::string& FileName() const { return fileName_; }
-
-private:
-    std::string fileName_;
-};
 
 // Font style bits as stored in the file: "B", "I", "U", "S".
 enum TFontStyleBits : std::uint8_t { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
@@ -99,11 +86,9 @@ public:
 
     // The file as it would be written: UTF-8, CR LF after every line.
     std::string Text() const;
-    // Writes Text() to a new file beside the old one and renames it over the old one. Raises
-    // EIniWriteError when the folder or the existing file is not writable or any step fails.
-    // A file with no write permission bit is refused even where the system would allow the
-    // replace (root), and a file that existed but could not be read is never replaced. A
-    // symbolic link stays; the file it points to is replaced. Permission bits are kept.
+    // Replaces the file with Text() in one atomic step (ReplaceWholeFile: refused for a folder
+    // another user could write in and for a file without write permission bits; a symbolic link
+    // stays). A file that existed but could not be read is never replaced. Raises EFileWriteError.
     void UpdateFile() const;
 
 private:

@@ -1,7 +1,10 @@
 #include "settings/ProgramFiles.h"
 
+#include "files/UserFolder.h"
+
 #include <cstdlib>
 #include <filesystem>
+#include <pwd.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -13,9 +16,13 @@ namespace {
 
 constexpr const char* kProgramFolderName = "tintora";
 
-std::string EnvOr(const char* name, const std::string& fallback) {
+// XDG base folders must be absolute; a relative one is to be ignored.
+std::string XdgFolderOr(const char* name, const std::string& home, const char* fallback) {
     const char* value = std::getenv(name);
-    return value && *value ? std::string(value) : fallback;
+    if (value != nullptr && value[0] == '/') {
+        return value;
+    }
+    return home.empty() ? std::string() : home + fallback;
 }
 
 std::string Join(const std::string& dir, const std::string& name) {
@@ -41,10 +48,10 @@ TProgramFiles ResolveProgramFiles(const TProgramFolders& folders) {
     TProgramFiles files;
     const std::string seedName = FileNameOf(ReplaceExtension(exe, ".IN0"));
     files.SeedFiles.push_back(ReplaceExtension(exe, ".IN0"));
-    if (folders.ExecutableDirWritable) {
+    if (!folders.Installed && folders.ExecutableDirWritable) {
         files.SettingsFile = ReplaceExtension(exe, ".INI");
         files.PreviewFile = ReplaceExtension(exe, ".html");
-    } else {
+    } else if (!folders.ConfigHome.empty()) {
         const std::string configDir = Join(folders.ConfigHome, kProgramFolderName);
         const std::string cacheDir = Join(folders.CacheHome, kProgramFolderName);
         files.SettingsFile = Join(configDir, FileNameOf(ReplaceExtension(exe, ".INI")));
@@ -57,31 +64,54 @@ TProgramFiles ResolveProgramFiles(const TProgramFolders& folders) {
     return files;
 }
 
-TProgramFolders CurrentProgramFolders(const std::string& installedDataDir) {
+std::string HomeFolder() {
+    if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
+        return home;
+    }
+    const passwd* user = getpwuid(geteuid());
+    return user != nullptr && user->pw_dir != nullptr ? std::string(user->pw_dir) : std::string();
+}
+
+TProgramFolders ProgramFoldersOf(const std::string& executablePath, const TInstallDirs& dirs) {
     TProgramFolders folders;
+    folders.ExecutablePath = executablePath;
+    const std::string home = HomeFolder();
+    folders.ConfigHome = XdgFolderOr("XDG_CONFIG_HOME", home, "/.config");
+    folders.CacheHome = XdgFolderOr("XDG_CACHE_HOME", home, "/.cache");
+
     std::error_code ec;
-    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    folders.ExecutablePath = ec ? std::string("tintora") : exe.string();
-    const std::string home = EnvOr("HOME", "/tmp");
-    folders.ConfigHome = EnvOr("XDG_CONFIG_HOME", home + "/.config");
-    folders.CacheHome = EnvOr("XDG_CACHE_HOME", home + "/.cache");
-    folders.InstalledDataDir = installedDataDir;
-    const std::string exeDir = fs::path(folders.ExecutablePath).parent_path().string();
+    const fs::path exeDir = fs::path(executablePath).parent_path();
+    const fs::path dataBesideExe = (exeDir / dirs.DataDirFromBin).lexically_normal();
+    if (!dirs.DataDirFromBin.empty() && fs::is_directory(dataBesideExe, ec)) {
+        folders.Installed = true;
+        folders.InstalledDataDir = dataBesideExe.string();
+    } else {
+        folders.Installed = !dirs.BinDir.empty() && fs::equivalent(exeDir, dirs.BinDir, ec);
+        folders.InstalledDataDir = dirs.DataDir;
+    }
     folders.ExecutableDirWritable = !exeDir.empty() && ::access(exeDir.c_str(), W_OK) == 0;
     return folders;
 }
 
+TProgramFolders CurrentProgramFolders(const TInstallDirs& dirs) {
+    std::error_code ec;
+    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    return ProgramFoldersOf(ec ? std::string("tintora") : exe.string(), dirs);
+}
+
 bool SeedSettingsFile(const TProgramFiles& files) {
     std::error_code ec;
-    if (fs::exists(files.SettingsFile, ec)) {
+    if (files.SettingsFile.empty() || fs::exists(fs::symlink_status(files.SettingsFile, ec))) {
+        return false;
+    }
+    const std::string folder = FolderOf(files.SettingsFile);
+    if (!CreateUserFolder(folder) || !IsTrustedFolder(folder)) {
         return false;
     }
     for (const auto& seed : files.SeedFiles) {
-        if (!fs::is_regular_file(seed, ec)) {
-            continue;
+        if (fs::is_regular_file(seed, ec)) {
+            return fs::copy_file(seed, files.SettingsFile, fs::copy_options::none, ec) && !ec;
         }
-        fs::create_directories(fs::path(files.SettingsFile).parent_path(), ec);
-        return fs::copy_file(seed, files.SettingsFile, fs::copy_options::none, ec) && !ec;
     }
     return false;
 }

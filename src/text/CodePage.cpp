@@ -80,6 +80,11 @@ std::size_t TextCharCount(std::string_view text, TCodePage codePage) {
 
 bool IsValidUtf8(std::string_view text) {
     for (std::size_t pos = 0; pos < text.size();) {
+        // Settings files are mostly ASCII, and a large one must be checked quickly.
+        if (static_cast<unsigned char>(text[pos]) < 0x80) {
+            ++pos;
+            continue;
+        }
         const std::size_t length = Utf8CharLength(text, pos);
         if (length == 1 && static_cast<unsigned char>(text[pos]) >= 0x80) {
             return false;

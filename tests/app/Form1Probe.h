@@ -82,6 +82,8 @@ public:
     TSettings& settings() const { return f.settings_; }
     QLineEdit* EditPreview() const { return f.body_->EditPreview; }
     QAction* miPaintFontBG() const { return f.miPaintFontBG; }
+    QAction* miLoadBgImage() const { return f.miLoadBgImage; }
+    const QImage& ImageBg() const { return f.ImageBg; }
     QAction* miPreview() const { return f.miPreview; }
     QAction* miPreviewNew() const { return f.miPreviewNew; }
     QAction* miDynPreview() const { return f.miDynPreview; }

@@ -23,14 +23,14 @@ using namespace std::chrono_literals;
 namespace {
 
 pid_t Spawn(const std::vector<std::string>& args, const std::string& display,
-            const std::string& runtimeDir = {}) {
+            const TEnvironment& environment = {}) {
     const pid_t pid = ::fork();
     if (pid == 0) {
         if (!display.empty()) {
             ::setenv("DISPLAY", display.c_str(), 1);
         }
-        if (!runtimeDir.empty()) {
-            ::setenv("XDG_RUNTIME_DIR", runtimeDir.c_str(), 1);
+        for (const auto& [name, value] : environment) {
+            ::setenv(name.c_str(), value.c_str(), 1);
         }
         // Keep the program's output out of the test log unless asked for.
         if (!std::getenv("TINTORA_E2E_VERBOSE")) {
@@ -173,6 +173,12 @@ TProgramCopy::TProgramCopy() {
     }
     folder_ = pattern;
     fs::copy_file(TINTORA_PROGRAM, folder_ / "tintora");
+    // The image plug-ins lie beside the built program, where it looks for them.
+    for (const auto& entry : fs::directory_iterator(fs::path(TINTORA_PROGRAM).parent_path())) {
+        if (entry.path().extension() == ".spi") {
+            fs::copy_file(entry.path(), folder_ / entry.path().filename());
+        }
+    }
 }
 
 TProgramCopy::~TProgramCopy() {
@@ -187,7 +193,12 @@ TProcess TProgramCopy::Start(const TDesktop& desktop) const {
     const fs::path runtime = folder_ / "runtime";
     fs::create_directories(runtime);
     fs::permissions(runtime, fs::perms::owner_all);
-    return TProcess(Spawn({(folder_ / "tintora").string()}, desktop.Display(), runtime.string()));
+    return StartProgram(desktop, folder_ / "tintora", {{"XDG_RUNTIME_DIR", runtime.string()}});
+}
+
+TProcess StartProgram(const TDesktop& desktop, const fs::path& program,
+                      const TEnvironment& environment) {
+    return TProcess(Spawn({program.string()}, desktop.Display(), environment));
 }
 
 TProcess& TProcess::operator=(TProcess&& other) noexcept {

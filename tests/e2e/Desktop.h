@@ -1,16 +1,20 @@
 #pragma once
 
 // A private X desktop for end-to-end tests: an Xvfb server on a free display with the openbox
-// window manager, and a copy of the real program in a folder of its own (the program keeps its
-// settings file beside its executable).
+// window manager, and a copy of the real program with its image plug-ins in a folder of its own
+// (the program keeps its settings file beside its executable).
 
 #include <chrono>
 #include <filesystem>
 #include <string>
 #include <sys/types.h>
+#include <utility>
 #include <vector>
 
 namespace tintora::e2e {
+
+// Variables set for a started program, beside those of the test.
+using TEnvironment = std::vector<std::pair<std::string, std::string>>;
 
 class TDesktop {
 public:
@@ -74,6 +78,10 @@ public:
 private:
     std::filesystem::path folder_;
 };
+
+// Starts a program on the desktop.
+TProcess StartProgram(const TDesktop& desktop, const std::filesystem::path& program,
+                      const TEnvironment& environment);
 
 std::string ReadFile(const std::filesystem::path& path);
 void WriteFile(const std::filesystem::path& path, const std::string& bytes);

@@ -103,33 +103,28 @@ TEST_F(BrowserLaunchTest, BrowsersAreLookedUpOnThePathInPreferenceOrder) {
 }
 
 TEST_F(BrowserLaunchTest, PreviewsWriteTheFileThenOpenIt) {
-    std::map<std::string, std::string> written;
-    bool writable = true;
-    TBrowserPreview preview(
-        "/opt/T/Tintora.html",
-        [&](const std::string& path, std::string_view bytes) {
-            written[path] = bytes;
-            return writable;
-        },
-        launcher_, prompts_);
+    const std::string previewFile = (dir_.Path() / "tintora.html").string();
+    const auto written = [&] { return dir_.Read("tintora.html"); };
+    TBrowserPreview preview((dir_.Path() / "Tintora.HTML").string(), launcher_, prompts_);
     preview.PreviewFontTag({}, false, settings_);
     ASSERT_EQ(dde_.Calls.size(), 3u);
-    EXPECT_EQ(dde_.Calls[1], "execute \"file:///opt/T/tintora.html\",,-1,,,,,");
-    EXPECT_EQ(written["/opt/T/tintora.html"], FontPreviewPage({}));
+    EXPECT_EQ(dde_.Calls[1], "execute \"file://" + previewFile + "\",,-1,,,,,");
+    EXPECT_EQ(written(), FontPreviewPage({}));
 
     const std::string sample = dir_.Write("s.html", "<body>x");
     preview.PreviewBodyTag(sample, {}, false, settings_);
-    EXPECT_EQ(written["/opt/T/tintora.html"], PreviewBodyTag({}) + "x\r\n");
+    EXPECT_EQ(written(), PreviewBodyTag({}) + "x\r\n");
 
-    written.clear();
     dde_.Calls.clear();
     preview.PreviewBodyTag(sample + ".gone", {}, false, settings_);
-    writable = false;
-    preview.PreviewBodyTag(sample, {}, false, settings_);
-    EXPECT_EQ(prompts_.Shown, (std::vector<TFakeUserPrompts::TShown>{
-                                  {"error", "", sample + ".gone を読み込めません"},
-                                  {"error", "", "/opt/T/tintora.html に書き込めません"}}));
-    EXPECT_EQ(written.size(), 1u) << "a sample that cannot be read writes nothing";
+    TBrowserPreview nowhere((dir_.Path() / "gone/tintora.html").string(), launcher_, prompts_);
+    nowhere.PreviewBodyTag(sample, {}, false, settings_);
+    EXPECT_EQ(
+        prompts_.Shown,
+        (std::vector<TFakeUserPrompts::TShown>{
+            {"error", "", sample + ".gone を読み込めません"},
+            {"error", "", (dir_.Path() / "gone/tintora.html").string() + " に書き込めません"}}));
+    EXPECT_EQ(written(), PreviewBodyTag({}) + "x\r\n") << "the last page stays whole";
     EXPECT_TRUE(dde_.Calls.empty()) << "nothing written, nothing shown";
 }
 

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 namespace tintora::test {
@@ -35,6 +36,11 @@ public:
                                          std::filesystem::perm_options::add);
         }
         return file.string();
+    }
+
+    std::string Read(const std::string& name) const {
+        std::ifstream in(path_ / name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
     }
 
 private:

@@ -97,6 +97,15 @@ TEST(IniFile2ReadTest, Cp932FileReadAndWrittenBackAsUtf8) {
                           "\xE5\x90\x8D\xE5\x89\x8D=\"C:\\\xE8\xA1\xA8\\a.htm\"\r\n1:Type=2\r\n");
 }
 
+TEST(IniFile2ReadTest, ALineThatIsNotUtf8LeavesTheOtherLinesAlone) {
+    // "1:Name=日本語" in UTF-8, and a Latin-1 "café" that some other program left in the file.
+    TIniFile2 ini = Parse("[TEMPLATE]\r\n1:Name=\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E\r\n"
+                          "[X]\r\nold=caf\xE9\r\n");
+    EXPECT_EQ(ini.ReadString("TEMPLATE", "1:Name", ""), "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E");
+    EXPECT_EQ(ini.Text(), "[TEMPLATE]\r\n1:Name=\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E\r\n"
+                          "[X]\r\nold=caf\xEF\xBF\xBD\r\n");
+}
+
 TEST(IniFile2WriteTest, GoldenBytesOfANewFile) {
     TIniFile2 ini = Parse("");
     ini.WriteInteger("WINDOW", "StayOnTop", 0);
@@ -141,6 +150,15 @@ TEST(IniFile2WriteTest, WritesGoToTheOccurrenceReadsSee) {
     EXPECT_EQ(ini.KeyNames("B"), TNames{"Top"});
 }
 
+TEST(IniFile2WriteTest, KeysOfNewSectionsStayInTheirSection) {
+    TIniFile2 ini = Parse("[A]\nk=1\n\n");
+    ini.WriteString("B", "x", "1");
+    ini.WriteString("C", "y", "2");
+    ini.WriteString("b", "z", "3");
+    ini.WriteString("A", "m", "4");
+    EXPECT_EQ(ini.Text(), "[A]\r\nk=1\r\nm=4\r\n\r\n[B]\r\nx=1\r\nz=3\r\n\r\n[C]\r\ny=2\r\n");
+}
+
 TEST(IniFile2WriteTest, QuotedStringsAndTheSkipList) {
     TIniFile2 ini = Parse("");
     ini.WriteQuotedString("S", "k", "  a  ");
@@ -175,10 +193,10 @@ TEST(IniFile2WriteTest, UnstorableNamesRaiseAndChangeNothing) {
         {"S", "a\nb"}, {"S\r\n[T]", "k"}, {"S", "[x]"}, // would read as a section line
     };
     for (const auto& [section, key] : names) {
-        EXPECT_THROW(ini.WriteString(section, key, "1"), EIniWriteError) << section << "/" << key;
+        EXPECT_THROW(ini.WriteString(section, key, "1"), EFileWriteError) << section << "/" << key;
     }
     // An existing key whose line would turn into a section line.
-    EXPECT_THROW(ini.WriteString("S", "[k", "]"), EIniWriteError);
+    EXPECT_THROW(ini.WriteString("S", "[k", "]"), EFileWriteError);
     EXPECT_EQ(ini.Text(), before);
 }
 

@@ -57,7 +57,7 @@ protected:
         try {
             ini.UpdateFile();
             fault = "UpdateFile() replaced the file. ";
-        } catch (const EIniWriteError& e) {
+        } catch (const EFileWriteError& e) {
             if (e.what() != path + " に書き込めません" || e.FileName() != path) {
                 fault += "message: " + std::string(e.what()) + ". ";
             }
@@ -147,7 +147,7 @@ TEST_F(IniFile2UpdateTest, MissingFolderIsRefused) {
     const std::string path = Path("gone/tintora.INI");
     TIniFile2 ini(path);
     ini.WriteInteger("WINDOW", "Top", 3);
-    EXPECT_THROW(ini.UpdateFile(), EIniWriteError);
+    EXPECT_THROW(ini.UpdateFile(), EFileWriteError);
     EXPECT_FALSE(fs::exists(Path("gone")));
 }
 
