@@ -14,6 +14,7 @@ packages=(
     xvfb openbox wmctrl xdotool xclip x11-utils imagemagick
     fonts-ipafont-gothic
     desktop-file-utils appstream
+    chromium
 )
 
 missing=()

@@ -21,6 +21,9 @@
 #include "html/FontTag.h"
 #include "html/TemplateStorage.h"
 #include "images/SPIs.h"
+#include "preview/BrowserPreview.h"
+#include "preview/DynamicPreview.h"
+#include "preview/DynamicPreviewRequests.h"
 #include "settings/ProgramFiles.h"
 #include "settings/Settings.h"
 #include "widgets/PanelDragDrop.h"
@@ -41,7 +44,9 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QTabWidget;
+class QTimer;
 class QToolButton;
+class QUrl;
 
 namespace tintora {
 
@@ -133,6 +138,13 @@ public:
     void CopyToClipboard(const std::string& text);
     // A copy format with the attribute case and the selected colour filled in.
     std::string FormatCopyText(const std::string& format) const;
+
+    // Browser previews and the live preview.
+    void PreviewFontTag();
+    void PreviewBodyTag(const std::string& samplePath);
+    void RequestDynamicPreview();
+    void SetDynamicPreview(bool on) { settings_.DynamicPreview = on; }
+    void UpdateDynamicPreview();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -240,6 +252,24 @@ private:
     void miReadmeClick();
     bool IsFontPageShown() const;
 
+    // Browser previews, the live preview and the About box (Form1Preview.cpp).
+    void ConnectPreview();
+    void btnPreviewClick();
+    void btnPreviewNewClick();
+    void miPreviewClick();
+    // Files dragged onto any part of the window: true when the event carries some and was taken.
+    // The first one dropped, when it exists, becomes the BODY preview's sample.
+    bool FileDropEvent(QEvent* event);
+    void WMDropFiles(const QList<QUrl>& urls);
+    void AppIdle();
+    void miDynPreviewClick();
+    void miPerformDynPreviewClick();
+    void KeepProgramInFront();
+    void miAboutClick();
+    TBrowserSettings BrowserSettings() const;
+    // The folders browsers are looked up in: $PATH.
+    static std::string BrowserSearchPath();
+
     // Templates.
     void LoadTemplates(const TIniFile2& ini);
     void SaveTemplates(TIniFile2& ini) const;
@@ -281,6 +311,11 @@ private:
     TFontTemplateList fontTemplates_;
     TBodyTemplateList bodyTemplates_;
     std::unique_ptr<TCopySound> copySound_;
+    TBrowserLauncher browserLauncher_;
+    TBrowserPreview browserPreview_;
+    TDynamicPreviewRequests previewRequests_;
+    TDynamicPreview dynamicPreview_;
+    QTimer* appIdleTimer_ = nullptr; // wakes AppIdle when a pending request falls due
     TLetterCaseValidator* rgbCase_ = nullptr;
 
     // Window state.

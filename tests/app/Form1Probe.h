@@ -27,7 +27,8 @@ public:
         files.PreviewFile = dir.filePath("tintora.html").toStdString();
         return std::make_unique<TForm1>(files,
                                         TFormServices{fakes.Clipboard, fakes.Prompts, fakes.Files,
-                                                      fakes.Clock, std::move(run)});
+                                                      fakes.Clock, fakes.Processes, fakes.Browsers,
+                                                      fakes.LiveBrowser, std::move(run)});
     }
 
     TForm1& f;
@@ -83,6 +84,13 @@ public:
     QAction* miPaintFontBG() const { return f.miPaintFontBG; }
     QAction* miLoadBgImage() const { return f.miLoadBgImage; }
     const QImage& ImageBg() const { return f.ImageBg; }
+    QAction* miPreview() const { return f.miPreview; }
+    QAction* miPreviewNew() const { return f.miPreviewNew; }
+    QAction* miDynPreview() const { return f.miDynPreview; }
+    QAction* miPerformDynPreview() const { return f.miPerformDynPreview; }
+    QPushButton* btnPreview() const { return f.body_->btnPreview; }
+    QPushButton* btnPreviewNew() const { return f.body_->btnPreviewNew; }
+    void mcTagClick() { f.mcTagClick(); }
 
     void miGbmClick(QObject* sender) { f.miGbmClick(sender); }
     bool PanelDragOver(QWidget* target, QWidget* source, QPoint p) {
