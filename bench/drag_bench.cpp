@@ -2,16 +2,12 @@
 // which sets the colour, updates every view, repaints the other bars and the tag sample.
 
 #include "app/Form1.h"
-#include "platform/QtClipboardText.h"
-#include "platform/QtFileChooser.h"
-#include "platform/QtUserPrompts.h"
-#include "platform/SteadyClock.h"
+#include "app/ProgramServices.h"
 #include "widgets/GrdBar.h"
 #include "widgets/GrdBarSet.h"
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,11 +18,8 @@ void HueBarDragStep(benchmark::State& state, bool tagPagesShown) {
     QTemporaryDir dir;
     tintora::TProgramFiles files;
     files.SettingsFile = dir.filePath("tintora.INI").toStdString();
-    tintora::TQtClipboardText clipboard;
-    tintora::TQtUserPrompts prompts(tintora::kApplicationTitle);
-    tintora::TQtFileChooser chooser;
-    tintora::TSteadyClock clock;
-    tintora::TForm1 form(files, tintora::TFormServices{clipboard, prompts, chooser, clock});
+    tintora::TProgramServices services(dir.filePath("profile").toStdString());
+    tintora::TForm1 form(files, services.FormServices());
     form.show();
     if (!QTest::qWaitForWindowExposed(&form)) {
         state.SkipWithError("the main window was not shown");
@@ -70,14 +63,3 @@ BENCHMARK(BM_HueBarDragStepWithFontSample)
     ->ReportAggregatesOnly(true);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,10 +1,7 @@
 # A Debian package (`cpack -G DEB` in the build folder) of everything the install rules put under
 # the prefix: the program, its help document and seed file, the desktop entry, the icons and the
-# metainfo. Whatever later install() rules add goes in too: the import plug-ins are installed
-# from plugins/ with
-#     install(TARGETS <plug-in> LIBRARY DESTINATION ${TINTORA_PLUGIN_INSTALL_DIR})
-# (the folder is set at the top of the project) and dpkg-shlibdeps then adds the libraries they
-# link to the package's dependencies.
+# metainfo, and the import plug-ins in ${TINTORA_PLUGIN_INSTALL_DIR} (cmake/TintoraPluginHost.cmake),
+# for which dpkg-shlibdeps adds the libraries they link to the package's dependencies.
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tintora)

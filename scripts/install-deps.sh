@@ -10,9 +10,11 @@ packages=(
     libgl-dev libxkbcommon-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     libcanberra-dev sound-theme-freedesktop
+    libpng-dev libjpeg-dev libgif-dev
     xvfb openbox wmctrl xdotool xclip x11-utils imagemagick
     fonts-ipafont-gothic
     desktop-file-utils appstream
+    chromium
 )
 
 missing=()

@@ -42,8 +42,6 @@ TBodyPage::TBodyPage(QWidget* p) : tsBody(p) {
         p, "...",
         "作成中のタグをWebブラウザでプレビュー表示します。被試験ファイルを常に再指定します。", 320,
         178, 22, 22);
-    btnPreview->setEnabled(false);
-    btnPreviewNew->setEnabled(false);
 }
 
 TBodyColors TBodyPage::State() const {

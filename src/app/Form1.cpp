@@ -32,7 +32,13 @@
 namespace tintora {
 
 TForm1::TForm1(TProgramFiles files, TFormServices services, QWidget* parent)
-    : QMainWindow(parent), files_(std::move(files)), services_(std::move(services)) {
+    : QMainWindow(parent), files_(std::move(files)), services_(std::move(services)),
+      browserLauncher_(services_.Browsers, services_.Processes, services_.Prompts,
+                       BrowserSearchPath()),
+      browserPreview_(files_.PreviewFile, browserLauncher_, services_.Prompts),
+      previewRequests_(services_.Clock, settings_.DynamicPreview),
+      dynamicPreview_(services_.LiveBrowser, services_.Prompts, services_.Clock,
+                      [this] { KeepProgramInFront(); }) {
     setWindowTitle(kApplicationTitle);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -62,6 +68,7 @@ void TForm1::FormCreate() {
     ConnectPalette();
     ConnectPages();
     ConnectCommands();
+    ConnectPreview();
 
     SeedSettingsFile(files_);
     BuildCopyFormatMenus();
@@ -79,6 +86,7 @@ void TForm1::FormCreate() {
     ColorLookupChange();
     SelectEditMode(settings_.GrdBarsMode);
     font_->EditGrd->setText(font_->EditGrd->text().replace("%s", kProgramVersion));
+    SetUpPlugins();
 }
 
 QRect TForm1::GetWorkArea() const {
@@ -196,6 +204,13 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         }
         if (watched->property(kKeyFilterProperty).isValid()) {
             return EditsKeyPress(watched, static_cast<QKeyEvent*>(event));
+        }
+        break;
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+        if (ours && FileDropEvent(event)) {
+            return true;
         }
         break;
     case QEvent::MouseButtonPress:

@@ -20,6 +20,10 @@
 #include "html/CharCase.h"
 #include "html/FontTag.h"
 #include "html/TemplateStorage.h"
+#include "images/SPIs.h"
+#include "preview/BrowserPreview.h"
+#include "preview/DynamicPreview.h"
+#include "preview/DynamicPreviewRequests.h"
 #include "settings/ProgramFiles.h"
 #include "settings/Settings.h"
 #include "widgets/PanelDragDrop.h"
@@ -40,7 +44,9 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QTabWidget;
+class QTimer;
 class QToolButton;
+class QUrl;
 
 namespace tintora {
 
@@ -123,10 +129,23 @@ public:
     void SetSampleFontName(const QString& name);
     void SetSampleFontSize(int n);
 
+    // The image plug-ins: the loaded ones in load order (the skipped ones are the settings'
+    // SkipFiles). ReloadPlugins frees them all, removes their file types from the picture format
+    // registry and searches again with the settings as they stand; a search error is reported.
+    const TSPIs& PluginHost() const { return SPIs1; }
+    void ReloadPlugins();
+
     // The one clipboard writer, with the optional copy sound.
     void CopyToClipboard(const std::string& text);
     // A copy format with the attribute case and the selected colour filled in.
     std::string FormatCopyText(const std::string& format) const;
+
+    // Browser previews and the live preview.
+    void PreviewFontTag();
+    void PreviewBodyTag(const std::string& samplePath);
+    void RequestDynamicPreview();
+    void SetDynamicPreview(bool on) { settings_.DynamicPreview = on; }
+    void UpdateDynamicPreview();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -216,6 +235,10 @@ private:
     void btnCopyBodyClick();
     void miLoadBgImageClick();
     void miClearBgImageClick();
+
+    // Image plug-ins.
+    void SetUpPlugins();
+    void SearchPlugins();
     TFontTagInput FontTagInput() const;
 
     // Colour commands.
@@ -238,6 +261,24 @@ private:
     void mcTagClick();
     void miReadmeClick();
     bool IsFontPageShown() const;
+
+    // Browser previews, the live preview and the About box (Form1Preview.cpp).
+    void ConnectPreview();
+    void btnPreviewClick();
+    void btnPreviewNewClick();
+    void miPreviewClick();
+    // Files dragged onto any part of the window: true when the event carries some and was taken.
+    // The first one dropped, when it exists, becomes the BODY preview's sample.
+    bool FileDropEvent(QEvent* event);
+    void WMDropFiles(const QList<QUrl>& urls);
+    void AppIdle();
+    void miDynPreviewClick();
+    void miPerformDynPreviewClick();
+    void KeepProgramInFront();
+    void miAboutClick();
+    TBrowserSettings BrowserSettings() const;
+    // The folders browsers are looked up in: $PATH.
+    static std::string BrowserSearchPath();
 
     // Templates.
     void LoadTemplates(const TIniFile2& ini);
@@ -274,11 +315,17 @@ private:
     bool TemplateApplying = false;
     std::string bgImageFile_;
     QImage ImageBg; // the background picture, null for none
+    TSPIs SPIs1;
     QFont SampleFont;
     QStringList installedFonts_;
     TFontTemplateList fontTemplates_;
     TBodyTemplateList bodyTemplates_;
     std::unique_ptr<TCopySound> copySound_;
+    TBrowserLauncher browserLauncher_;
+    TBrowserPreview browserPreview_;
+    TDynamicPreviewRequests previewRequests_;
+    TDynamicPreview dynamicPreview_;
+    QTimer* appIdleTimer_ = nullptr;    // wakes AppIdle when a pending request falls due
     TFormContrast* contrast_ = nullptr; // made on first use, a child of the window
     TLetterCaseValidator* rgbCase_ = nullptr;
 

@@ -2,19 +2,14 @@
 
 #include "app/Form1.h"
 #include "app/FormCopyBody.h"
+#include "images/PictureFormats.h"
+#include "images/PicturePreview.h"
 #include "widgets/BodySample.h"
 #include "widgets/SystemColors.h"
 
 #include <QTabWidget>
 
 namespace tintora {
-
-namespace {
-
-// The picture formats the open dialog offers: the program reads bitmaps itself.
-const char* const kPictureFilter = "ﾋﾞｯﾄﾏｯﾌﾟ (*.bmp)|*.bmp";
-
-} // namespace
 
 TBodyTagInput TForm1::BodyTagInput() const {
     TBodyTagInput in;
@@ -45,8 +40,8 @@ void TForm1::btnCopyBodyClick() {
 }
 
 void TForm1::miLoadBgImageClick() {
-    const auto chosen =
-        services_.Files.ChooseFileToOpen({"背景画像の読み込み", kPictureFilter, bgImageFile_});
+    const auto chosen = services_.Files.ChooseFileToOpen(
+        {"背景画像の読み込み", PictureFilterText(TGraphic::Class), bgImageFile_, &PicturePreview});
     if (chosen) {
         SetBgImageFile(*chosen);
     }

@@ -148,6 +148,7 @@ void TForm1::RefreshTagSamples() {
     }
     (IsFontPageShown() ? font_->GrdSample : body_->BodySample)->repaint();
     RefreshContrast();
+    RequestDynamicPreview();
 }
 
 void TForm1::EditESLChange(QLineEdit* sender) {

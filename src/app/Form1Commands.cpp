@@ -235,7 +235,7 @@ void TForm1::mcTagClick() {
     miSwap->setEnabled(
         font && (type == TGrdType::gtTwo || type == TGrdType::gtThree || type == TGrdType::gtWave));
     miPreviewNew->setVisible(!font);
-    miPreviewNew->setEnabled(false);
+    miPreviewNew->setEnabled(!font && !body_->EditPreview->text().isEmpty());
     miDelTemplate->setEnabled(
         (font ? font_->comboFontTemplate : body_->comboBodyTemplate)->currentIndex() >= 0);
 }

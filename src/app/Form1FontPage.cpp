@@ -160,7 +160,7 @@ void TForm1::SetBgImageFile(const std::string& name) {
         return;
     }
     if (!file.empty()) {
-        ImageBg = LoadBackgroundPicture(QString::fromStdString(file));
+        ImageBg = LoadBackgroundPicture(file);
         body_->btnClearBgImage->setEnabled(true);
     } else {
         ImageBg = QImage();

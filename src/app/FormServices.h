@@ -6,7 +6,10 @@
 #include "app/ModalRun.h"
 #include "services/ClipboardText.h"
 #include "services/Clock.h"
+#include "services/DdeClient.h"
+#include "services/DevToolsBrowser.h"
 #include "services/FileChooser.h"
+#include "services/ProcessStarter.h"
 #include "services/UserPrompts.h"
 
 namespace tintora {
@@ -16,6 +19,10 @@ struct TFormServices {
     IUserPrompts& Prompts;
     IFileChooser& Files;
     IClock& Clock;
+    IProcessStarter& Processes;
+    // The conversation that shows a page in a browser, and the browser the live preview updates.
+    IDdeClient& Browsers;
+    IDevToolsBrowser& LiveBrowser;
     // Runs the program's own modal dialogs, such as the BODY copy dialog.
     TModalRun RunModal = ExecModal;
 };

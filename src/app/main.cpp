@@ -2,12 +2,10 @@
 // message loop.
 
 #include "app/Form1.h"
+#include "app/ProgramServices.h"
+#include "files/UserFolder.h"
 #include "platform/InstanceMarker.h"
-#include "platform/QtClipboardText.h"
-#include "platform/QtFileChooser.h"
-#include "platform/QtUserPrompts.h"
 #include "platform/SignalCloser.h"
-#include "platform/SteadyClock.h"
 
 #include <unistd.h>
 
@@ -80,14 +78,15 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
-    tintora::TQtClipboardText clipboard;
-    tintora::TQtUserPrompts prompts(tintora::kApplicationTitle);
-    tintora::TQtFileChooser chooser;
-    tintora::TSteadyClock clock;
-    tintora::TForm1 form(tintora::ResolveProgramFiles(folders),
-                         tintora::TFormServices{clipboard, prompts, chooser, clock});
-    prompts.SetOwner(&form);
-    chooser.SetOwner(&form);
+    const tintora::TProgramFiles files = tintora::ResolveProgramFiles(folders);
+    const std::string previewFolder = tintora::FolderOf(files.PreviewFile);
+    if (previewFolder != tintora::FolderOf(folders.ExecutablePath)) {
+        // The preview page then lives in the user's cache folder, which may not exist yet.
+        tintora::CreateUserFolder(previewFolder);
+    }
+    tintora::TProgramServices services(tintora::BrowserProfileDir(folders));
+    tintora::TForm1 form(files, services.FormServices());
+    services.SetOwner(&form);
     QObject::connect(&marker, &tintora::TInstanceMarker::RaiseRequested, &form,
                      [&form] { BringToFront(&form); });
     tintora::TSignalCloser closer(&form);

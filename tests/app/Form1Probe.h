@@ -27,7 +27,8 @@ public:
         files.PreviewFile = dir.filePath("tintora.html").toStdString();
         return std::make_unique<TForm1>(files,
                                         TFormServices{fakes.Clipboard, fakes.Prompts, fakes.Files,
-                                                      fakes.Clock, std::move(run)});
+                                                      fakes.Clock, fakes.Processes, fakes.Browsers,
+                                                      fakes.LiveBrowser, std::move(run)});
     }
 
     TForm1& f;
@@ -82,6 +83,15 @@ public:
     TSettings& settings() const { return f.settings_; }
     QLineEdit* EditPreview() const { return f.body_->EditPreview; }
     QAction* miPaintFontBG() const { return f.miPaintFontBG; }
+    QAction* miLoadBgImage() const { return f.miLoadBgImage; }
+    const QImage& ImageBg() const { return f.ImageBg; }
+    QAction* miPreview() const { return f.miPreview; }
+    QAction* miPreviewNew() const { return f.miPreviewNew; }
+    QAction* miDynPreview() const { return f.miDynPreview; }
+    QAction* miPerformDynPreview() const { return f.miPerformDynPreview; }
+    QPushButton* btnPreview() const { return f.body_->btnPreview; }
+    QPushButton* btnPreviewNew() const { return f.body_->btnPreviewNew; }
+    void mcTagClick() { f.mcTagClick(); }
     QMenu* mcTag() const { return f.mcTag; }
     TFormContrast* contrast() const { return f.contrast_; }
 
@@ -96,7 +106,6 @@ public:
     void miCopyClick() { f.miCopyClick(); }
     void pmCopyFmtPopup(QMenu* menu) { f.pmCopyFmtPopup(menu); }
     void mcCopyFmtClick(int entry) { f.mcCopyFmtClick(entry); }
-    void mcTagClick() { f.mcTagClick(); }
     void FitWebColor() { f.FitWebColor(); }
     void miNegaClick() { f.miNegaClick(); }
     void miSwapClick() { f.miSwapClick(); }

@@ -98,7 +98,7 @@ TDesktop::TDesktop() {
     for (int attempt = 0; attempt < 6 && !managed; ++attempt) {
         managed = Status("xmessage -name tintora-probe -title tintora-probe probe & "
                          "p=$!; timeout 10 xdotool search --sync --onlyvisible --name "
-                         "tintora-probe; r=$?; kill $p; exit $r") == 0;
+                         "tintora-probe; r=$?; kill $p; wait $p; exit $r") == 0;
     }
     if (!managed) {
         Stop(wm_);
@@ -173,6 +173,12 @@ TProgramCopy::TProgramCopy() {
     }
     folder_ = pattern;
     fs::copy_file(TINTORA_PROGRAM, folder_ / "tintora");
+    // The image plug-ins lie beside the built program, where it looks for them.
+    for (const auto& entry : fs::directory_iterator(fs::path(TINTORA_PROGRAM).parent_path())) {
+        if (entry.path().extension() == ".spi") {
+            fs::copy_file(entry.path(), folder_ / entry.path().filename());
+        }
+    }
 }
 
 TProgramCopy::~TProgramCopy() {

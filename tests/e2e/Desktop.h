@@ -1,8 +1,8 @@
 #pragma once
 
 // A private X desktop for end-to-end tests: an Xvfb server on a free display with the openbox
-// window manager, and a copy of the real program in a folder of its own (the program keeps its
-// settings file beside its executable).
+// window manager, and a copy of the real program with its image plug-ins in a folder of its own
+// (the program keeps its settings file beside its executable).
 
 #include <chrono>
 #include <filesystem>

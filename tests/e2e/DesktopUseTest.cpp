@@ -3,6 +3,8 @@
 
 #include "Desktop.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -144,6 +146,91 @@ TEST_F(DesktopUse, TheBodyTagIsCopiedThroughItsDialog) {
     Settle();
     EXPECT_EQ(Clipboard(), "<body bgcolor=\"#ffffff\" text=\"#ff0000\" link=\"#0000ff\" "
                            "vlink=\"#800080\" alink=\"#ff0000\">");
+}
+
+// Where the pixels of a colour lie in a screenshot: their bounding box and their count.
+struct TColourSpread {
+    int count = 0;
+    int left = 1 << 30, top = 1 << 30, right = -1, bottom = -1;
+};
+
+TColourSpread FindColour(const TDesktop& desktop, const std::string& png, const TGeometry& area,
+                         unsigned rgb) {
+    std::istringstream in(desktop.Run("convert " + png + " -crop " + std::to_string(area.width) +
+                                      "x" + std::to_string(area.height) + "+" +
+                                      std::to_string(area.x) + "+" + std::to_string(area.y) +
+                                      " +repage txt:-"));
+    TColourSpread spread;
+    for (std::string line; std::getline(in, line);) {
+        int x = 0, y = 0;
+        unsigned pixel = 0;
+        const auto hash = line.find('#');
+        if (std::sscanf(line.c_str(), "%d,%d:", &x, &y) != 2 || hash == std::string::npos ||
+            std::sscanf(line.c_str() + hash + 1, "%6x", &pixel) != 1) {
+            continue;
+        }
+        bool near = true;
+        for (int shift = 0; shift < 24; shift += 8) {
+            near = near && std::abs(int(pixel >> shift & 0xFF) - int(rgb >> shift & 0xFF)) <= 12;
+        }
+        if (near) {
+            ++spread.count;
+            spread.left = std::min(spread.left, x);
+            spread.top = std::min(spread.top, y);
+            spread.right = std::max(spread.right, x);
+            spread.bottom = std::max(spread.bottom, y);
+        }
+    }
+    return spread;
+}
+
+TEST_F(DesktopUse, BackgroundPicturesOfEachPluginFormatTileTheBodySample) {
+    const struct {
+        const char* file;
+        unsigned rgb;
+    } pictures[] = {{"tile.png", 0x20C060}, {"tile.jpg", 0xC04020}, {"tile.gif", 0x4060E0}};
+    for (const auto& picture : pictures) {
+        char colour[8];
+        std::snprintf(colour, sizeof colour, "#%06X", picture.rgb);
+        ASSERT_EQ(desktop_.Status("convert -size 16x16 xc:'" + std::string(colour) + "' " +
+                                  (copy_.Folder() / picture.file).string()),
+                  0);
+    }
+    Keys("ctrl+g");
+    main_ = Geometry(window_);
+    Xdo("mousemove " + At(1 + 80, 194 + 10) + " click 1"); // the BODY tab
+    Settle();
+    const TGeometry page{main_.x, main_.y + menuBar_ + 194, 353, 228};
+    for (const auto& picture : pictures) {
+        SCOPED_TRACE(picture.file);
+        Keys("ctrl+i");
+        const std::string dialog = desktop_.WaitForWindow("背景画像の読み込み");
+        ASSERT_FALSE(dialog.empty()) << desktop_.Describe();
+        Settle();
+        Xdo("windowactivate --sync " + dialog + " type --delay 20 '" +
+            (copy_.Folder() / picture.file).string() + "'");
+        Xdo("key Return");
+        Settle();
+        Settle();
+        const std::string shot = (copy_.Folder() / "shot.png").string();
+        desktop_.Screenshot(shot);
+        // The picture covers the BODY sample (241 × 118) inside its one-pixel frame, all but the
+        // sample's lines of text.
+        const TColourSpread spread = FindColour(desktop_, shot, page, picture.rgb);
+        EXPECT_GT(spread.count, 239 * 116 / 2) << desktop_.Describe();
+        EXPECT_EQ(spread.right - spread.left + 1, 239);
+        EXPECT_EQ(spread.bottom - spread.top + 1, 116);
+
+        Keys("ctrl+y");
+        const std::string copyDialog = desktop_.WaitForWindow("BODYタグのコピー - Tintora");
+        ASSERT_FALSE(copyDialog.empty()) << desktop_.Describe();
+        Settle();
+        Xdo("windowactivate --sync " + copyDialog + " key Return");
+        Settle();
+        EXPECT_NE(Clipboard().find(" background=\"" + std::string(picture.file) + "\">"),
+                  std::string::npos)
+            << Clipboard();
+    }
 }
 
 } // namespace

@@ -63,7 +63,9 @@ TEST_F(Installed, EverythingADesktopNeedsIsInstalled) {
           "share/applications/org.tintora.Tintora.desktop",
           "share/metainfo/org.tintora.Tintora.metainfo.xml",
           "share/icons/hicolor/scalable/apps/org.tintora.Tintora.svg",
-          "share/icons/hicolor/48x48/apps/org.tintora.Tintora.png"}) {
+          "share/icons/hicolor/48x48/apps/org.tintora.Tintora.png",
+          "lib/tintora/plugins/tintora-png.spi", "lib/tintora/plugins/tintora-jpeg.spi",
+          "lib/tintora/plugins/tintora-gif.spi"}) {
         EXPECT_TRUE(fs::is_regular_file(prefix_ / file)) << file;
     }
 }
@@ -104,6 +106,30 @@ TEST_F(Installed, TheInstalledProgramFindsItsDataAndKeepsSettingsInTheUsersFolde
     ASSERT_EQ(program.WaitForExit(15s), 0);
     EXPECT_NE(ReadFile(settings).find("[PALLET]"), std::string::npos);
     EXPECT_FALSE(fs::exists(prefix_ / "bin/tintora.INI"));
+}
+
+// The installed program finds its plug-ins from its own folder: a PNG chosen as the background
+// loads, where without them an error box would name the unknown extension.
+TEST_F(Installed, TheInstalledProgramReadsPicturesThroughItsPlugins) {
+    const fs::path picture = root_ / "tile.png";
+    ASSERT_EQ(desktop_.Status("convert -size 8x8 xc:'#20C060' " + picture.string()), 0);
+    TProcess program = Start();
+    const std::string window = desktop_.WaitForWindow();
+    ASSERT_FALSE(window.empty()) << desktop_.Describe();
+    desktop_.Status("xdotool windowactivate --sync " + window + " key ctrl+g");
+    std::this_thread::sleep_for(300ms);
+    desktop_.Status("xdotool key ctrl+i");
+    const std::string dialog = desktop_.WaitForWindow("背景画像の読み込み");
+    ASSERT_FALSE(dialog.empty()) << desktop_.Describe();
+    std::this_thread::sleep_for(300ms);
+    desktop_.Status("xdotool windowactivate --sync " + dialog + " type --delay 20 '" +
+                    picture.string() + "'");
+    desktop_.Status("xdotool key Return");
+    std::this_thread::sleep_for(1500ms);
+    EXPECT_TRUE(desktop_.VisibleWindows("背景画像の読み込み").empty()) << desktop_.Describe();
+    EXPECT_EQ(desktop_.VisibleWindows("^Tintora$").size(), 1u) << desktop_.Describe();
+    desktop_.CloseThroughWindowManager(window);
+    EXPECT_EQ(program.WaitForExit(15s), 0);
 }
 
 } // namespace

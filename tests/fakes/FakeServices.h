@@ -5,11 +5,15 @@
 
 #include "services/ClipboardText.h"
 #include "services/Clock.h"
+#include "services/DdeClient.h"
+#include "services/DevToolsBrowser.h"
 #include "services/FileChooser.h"
 #include "services/ProcessStarter.h"
 #include "services/UserPrompts.h"
 
 #include <deque>
+#include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -116,6 +120,63 @@ public:
     std::optional<std::string> Output; // what every RunForOutput returns
 };
 
+// Records the conversation as lines: "open SERVICE TOPIC PROGRAM", "execute COMMAND", "close".
+class TFakeDdeClient : public IDdeClient {
+public:
+    bool Open(const std::string& service, const std::string& topic,
+              const std::string& serverProgram) override {
+        Calls.push_back("open " + service + " " + topic + " " + serverProgram);
+        return OpenSucceeds;
+    }
+    bool Execute(const std::string& command) override {
+        Calls.push_back("execute " + command);
+        return ExecuteSucceeds;
+    }
+    void Close() override { Calls.push_back("close"); }
+
+    std::vector<std::string> Calls;
+    bool OpenSucceeds = true;
+    bool ExecuteSucceeds = true;
+};
+
+// A browser whose pages answer from a table (by target id; unlisted ones are unreachable). The
+// answers wait in Later until the test runs Pump(), as real ones wait for the event loop.
+class TFakeDevToolsBrowser : public IDevToolsBrowser {
+public:
+    void ListTargets(TTargetsCallback done) override {
+        ++Listed;
+        Later.push_back([this, done] { done(Targets); });
+    }
+    void CallFunction(const TDevToolsTarget& target, const std::string&,
+                      const std::vector<std::string>& args, std::chrono::milliseconds,
+                      TResultCallback done) override {
+        Calls.push_back(target.Id);
+        LastArgs = args;
+        const TScriptResult result = Answers[target.Id];
+        Later.push_back([done, result] { done(result); });
+    }
+    void SetOuterHtml(const TDevToolsTarget& target, const std::string& selector,
+                      const std::string& html, std::chrono::milliseconds,
+                      TResultCallback done) override {
+        Calls.push_back("outer " + target.Id + " " + selector + " " + html);
+        Later.push_back([done] { done({TScriptResult::TKind::skReturned, ""}); });
+    }
+    void Pump() {
+        while (!Later.empty()) {
+            auto next = std::move(Later.front());
+            Later.pop_front();
+            next();
+        }
+    }
+
+    std::vector<TDevToolsTarget> Targets;
+    std::size_t Listed = 0;
+    std::map<std::string, TScriptResult> Answers;
+    std::vector<std::string> Calls;
+    std::vector<std::string> LastArgs;
+    std::deque<std::function<void()>> Later;
+};
+
 // One of each, for code that takes them all.
 struct TFakeServices {
     TFakeClipboardText Clipboard;
@@ -123,6 +184,8 @@ struct TFakeServices {
     TFakeFileChooser Files;
     TFakeClock Clock;
     TFakeProcessStarter Processes;
+    TFakeDdeClient Browsers;
+    TFakeDevToolsBrowser LiveBrowser;
 };
 
 } // namespace tintora
