@@ -227,6 +227,8 @@ private:
     void miCopySpanClick();
     void miCopyCssGradientClick();
     void miCheckContrastClick();
+    // Switches the live preview between the FONT tag and the span form, and shows the switch.
+    void miUseSpanTagClick();
     // Shows the shown page's colours in the contrast check while it is open; closes it when the
     // tag pages are hidden.
     void RefreshContrast();
@@ -412,6 +414,7 @@ private:
     QAction* miDynPreview = nullptr;
     QAction* miPerformDynPreview = nullptr;
     QAction* miPaintFontBG = nullptr;
+    QAction* miUseSpanTag = nullptr;
     QAction* msFontTag3 = nullptr;
     QAction* miSaveTemplate = nullptr;
     QAction* miDelTemplate = nullptr;

@@ -290,6 +290,7 @@ void TForm1::ConnectCommands() {
     connect(mcTag, &QMenu::aboutToShow, this, [this] { mcTagClick(); });
     connect(miPaintFontBG, &QAction::toggled, this,
             [this](bool on) { settings_.PaintFontBG = on; });
+    connect(miUseSpanTag, &QAction::triggered, this, [this] { miUseSpanTagClick(); });
     for (QAction* action : {miCopy, miBrowse, miFitWebColor, miNega, miRandom, miCopyFont,
                             miCopyBody, miSwap, miUnifyEqu, miUnifySat, miUnifyLum, miLoadBgImage,
                             miClearBgImage, miSaveTemplate, miDelTemplate, miStayOnTop, miReadme}) {

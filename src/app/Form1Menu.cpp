@@ -67,6 +67,8 @@ void TForm1::BuildMenus() {
     miPaintFontBG = AddMenuItem(Y1, "font の背景色も書換える");
     miPaintFontBG->setCheckable(true);
     miPaintFontBG->setEnabled(false);
+    miUseSpanTag = AddMenuItem(Y1, "ダイナミックプレビューにspanを使う");
+    miUseSpanTag->setCheckable(true);
     msFontTag3 = mcTag->addSeparator();
     miSaveTemplate = AddMenuItem(mcTag, "テンプレートとして保存(&T)...", Qt::Key_F11);
     miDelTemplate =

@@ -1,5 +1,5 @@
-// The FONT page's text as styled spans and as CSS gradient text, and the contrast check of the
-// shown page's colours.
+// The FONT page's text as styled spans and as CSS gradient text, the live preview's switch to the
+// span form, and the contrast check of the shown page's colours.
 
 #include "app/Form1.h"
 #include "app/FormContrast.h"
@@ -17,6 +17,11 @@ void TForm1::miCopySpanClick() {
 
 void TForm1::miCopyCssGradientClick() {
     CopyToClipboard(MakeFontPageTag(&MakeCssGradientTag));
+}
+
+void TForm1::miUseSpanTagClick() {
+    settings_.UseSpanTag = miUseSpanTag->isChecked();
+    RefreshTagSamples();
 }
 
 void TForm1::miCheckContrastClick() {

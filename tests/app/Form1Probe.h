@@ -83,6 +83,7 @@ public:
     TSettings& settings() const { return f.settings_; }
     QLineEdit* EditPreview() const { return f.body_->EditPreview; }
     QAction* miPaintFontBG() const { return f.miPaintFontBG; }
+    QAction* miUseSpanTag() const { return f.miUseSpanTag; }
     QAction* miLoadBgImage() const { return f.miLoadBgImage; }
     const QImage& ImageBg() const { return f.ImageBg; }
     QAction* miPreview() const { return f.miPreview; }

@@ -57,6 +57,20 @@ TEST_F(TagForms, TheCopiesSitAfterTheFontCopyAndAnswerTheirKeys) {
     EXPECT_EQ(Clipboard(), "<font color=\"#ff0000\">A</font><font color=\"#0000ff\">&lt;</font>");
 }
 
+TEST_F(TagForms, TheLivePreviewTakesTheSpanFormWhenChosen) {
+    fakes_.LiveBrowser.Targets = {{"a", "page", "file:///a.html", "ws://a"}};
+    fakes_.LiveBrowser.Answers["a"] = {TScriptResult::TKind::skReturned, "updated"};
+    ShowPages();
+    p().EditGrd()->setText("AB");
+    p().btnGtTwo()->click();
+    p().miUseSpanTag()->trigger();
+    p().miPerformDynPreview()->trigger();
+    fakes_.LiveBrowser.Pump();
+    ASSERT_EQ(fakes_.LiveBrowser.Calls.size(), 1u);
+    EXPECT_EQ(fakes_.LiveBrowser.LastArgs[0],
+              "<span style=\"color:#ff0000\">A</span><span style=\"color:#0000ff\">B</span>");
+}
+
 TEST_F(TagForms, TheBodyPageHidesTheFontFormsButKeepsTheContrastCheck) {
     ShowPages();
     p().PageCtrl()->setCurrentWidget(p().tsBody());
