@@ -131,6 +131,7 @@ void TForm1::btnShowExtClick() {
         SetClientHeight(CollapsedClientHeight);
         PageCtrl->hide();
         mcTag->setEnabled(false);
+        RefreshContrast();
     }
 }
 

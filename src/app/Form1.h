@@ -51,6 +51,7 @@ class QUrl;
 namespace tintora {
 
 class TColorLookupComboBox;
+class TFormContrast;
 class TCopySound;
 class TColorPanel;
 class TGrdBar;
@@ -222,6 +223,17 @@ private:
     void GrdSamplePaint(QImage& target);
     void BodySamplePaint(QImage& target);
     void miCopyFontClick();
+    // The FONT page's text in the other tag forms, and the contrast check (Form1TagForms.cpp).
+    void miCopySpanClick();
+    void miCopyCssGradientClick();
+    void miCheckContrastClick();
+    // Switches the live preview between the FONT tag and the span form, and shows the switch.
+    void miUseSpanTagClick();
+    // Shows the shown page's colours in the contrast check while it is open; closes it when the
+    // tag pages are hidden.
+    void RefreshContrast();
+    // A tag of the FONT page built by `make`; shows the empty-text message when there is no text.
+    std::string MakeFontPageTag(TFontTagResult (*make)(const TFontTagInput&));
     void btnCopyBodyClick();
     void miLoadBgImageClick();
     void miClearBgImageClick();
@@ -315,7 +327,8 @@ private:
     TBrowserPreview browserPreview_;
     TDynamicPreviewRequests previewRequests_;
     TDynamicPreview dynamicPreview_;
-    QTimer* appIdleTimer_ = nullptr; // wakes AppIdle when a pending request falls due
+    QTimer* appIdleTimer_ = nullptr;    // wakes AppIdle when a pending request falls due
+    TFormContrast* contrast_ = nullptr; // made on first use, a child of the window
     TLetterCaseValidator* rgbCase_ = nullptr;
 
     // Window state.
@@ -384,7 +397,10 @@ private:
     QAction* miNega = nullptr;
     QAction* miRandom = nullptr;
     QAction* miCopyFont = nullptr;
+    QAction* miCopySpan = nullptr;
+    QAction* miCopyCssGradient = nullptr;
     QAction* miCopyBody = nullptr;
+    QAction* miCheckContrast = nullptr;
     QAction* msFontTag1 = nullptr;
     QAction* miSwap = nullptr;
     QAction* msFontTag2 = nullptr;
@@ -398,6 +414,7 @@ private:
     QAction* miDynPreview = nullptr;
     QAction* miPerformDynPreview = nullptr;
     QAction* miPaintFontBG = nullptr;
+    QAction* miUseSpanTag = nullptr;
     QAction* msFontTag3 = nullptr;
     QAction* miSaveTemplate = nullptr;
     QAction* miDelTemplate = nullptr;

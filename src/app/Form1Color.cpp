@@ -147,6 +147,7 @@ void TForm1::RefreshTagSamples() {
         return;
     }
     (IsFontPageShown() ? font_->GrdSample : body_->BodySample)->repaint();
+    RefreshContrast();
     RequestDynamicPreview();
 }
 

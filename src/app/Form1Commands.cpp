@@ -223,8 +223,10 @@ void TForm1::mcTagClick() {
     miClearBgImage->setEnabled(!bgImageFile_.empty());
     miDynPreview->setChecked(settings_.DynamicPreview);
     const bool font = IsFontPageShown();
-    miCopyFont->setVisible(font);
-    miCopyFont->setEnabled(font);
+    for (QAction* fontCopy : {miCopyFont, miCopySpan, miCopyCssGradient}) {
+        fontCopy->setVisible(font);
+        fontCopy->setEnabled(font);
+    }
     miCopyBody->setVisible(!font);
     miCopyBody->setEnabled(!font);
     msFontTag1->setVisible(font);
@@ -253,6 +255,9 @@ void TForm1::ConnectCommands() {
     connect(miRandom, &QAction::triggered, this, [this] { miRandomClick(); });
     connect(miCopyFont, &QAction::triggered, this, [this] { miCopyFontClick(); });
     connect(font_->SpeedButton1, &QPushButton::clicked, this, [this] { miCopyFontClick(); });
+    connect(miCopySpan, &QAction::triggered, this, [this] { miCopySpanClick(); });
+    connect(miCopyCssGradient, &QAction::triggered, this, [this] { miCopyCssGradientClick(); });
+    connect(miCheckContrast, &QAction::triggered, this, [this] { miCheckContrastClick(); });
     connect(miCopyBody, &QAction::triggered, this, [this] { btnCopyBodyClick(); });
     connect(body_->btnCopyBody, &QPushButton::clicked, this, [this] { btnCopyBodyClick(); });
     connect(miSwap, &QAction::triggered, this, [this] { miSwapClick(); });
@@ -285,6 +290,7 @@ void TForm1::ConnectCommands() {
     connect(mcTag, &QMenu::aboutToShow, this, [this] { mcTagClick(); });
     connect(miPaintFontBG, &QAction::toggled, this,
             [this](bool on) { settings_.PaintFontBG = on; });
+    connect(miUseSpanTag, &QAction::triggered, this, [this] { miUseSpanTagClick(); });
     for (QAction* action : {miCopy, miBrowse, miFitWebColor, miNega, miRandom, miCopyFont,
                             miCopyBody, miSwap, miUnifyEqu, miUnifySat, miUnifyLum, miLoadBgImage,
                             miClearBgImage, miSaveTemplate, miDelTemplate, miStayOnTop, miReadme}) {

@@ -120,7 +120,11 @@ TFontTagInput TForm1::FontTagInput() const {
 }
 
 std::string TForm1::MakeFontTag() {
-    TFontTagResult result = tintora::MakeFontTag(FontTagInput());
+    return MakeFontPageTag(&tintora::MakeFontTag);
+}
+
+std::string TForm1::MakeFontPageTag(TFontTagResult (*make)(const TFontTagInput&)) {
+    TFontTagResult result = make(FontTagInput());
     if (result.TextWasEmpty) {
         services_.Prompts.ShowInformation(std::string(FontTagEmptyTextMessage));
     }

@@ -36,8 +36,14 @@ void TForm1::BuildMenus() {
 
     mcTag = bar->addMenu("タグ作成(&H)");
     miCopyFont = AddMenuItem(mcTag, "fontタグをコピー(&C)", QKeySequence(Qt::CTRL | Qt::Key_F));
+    miCopySpan =
+        AddMenuItem(mcTag, "spanタグでコピー(&S)", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
+    miCopyCssGradient = AddMenuItem(mcTag, "CSSグラデーションでコピー(&G)",
+                                    QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G));
     miCopyBody = AddMenuItem(mcTag, "bodyタグをコピー(&C)...", QKeySequence(Qt::CTRL | Qt::Key_Y));
     miCopyBody->setVisible(false);
+    miCheckContrast =
+        AddMenuItem(mcTag, "コントラストを確認(&K)...", QKeySequence(Qt::CTRL | Qt::Key_K));
     msFontTag1 = mcTag->addSeparator();
     miSwap = AddMenuItem(mcTag, "左右色の入れ替え(&P)", Qt::Key_F8);
     msFontTag2 = mcTag->addSeparator();
@@ -61,6 +67,8 @@ void TForm1::BuildMenus() {
     miPaintFontBG = AddMenuItem(Y1, "font の背景色も書換える");
     miPaintFontBG->setCheckable(true);
     miPaintFontBG->setEnabled(false);
+    miUseSpanTag = AddMenuItem(Y1, "ダイナミックプレビューにspanを使う");
+    miUseSpanTag->setCheckable(true);
     msFontTag3 = mcTag->addSeparator();
     miSaveTemplate = AddMenuItem(mcTag, "テンプレートとして保存(&T)...", Qt::Key_F11);
     miDelTemplate =

@@ -43,6 +43,7 @@ void TForm1::ConnectPages() {
     connect(PageCtrl, &QTabWidget::currentChanged, this, [this] {
         PageCtrlChange();
         mcTagClick();
+        RefreshContrast();
     });
     connect(body_->EditPreview, &QLineEdit::textChanged, this, [this](const QString& text) {
         body_->EditPreview->setToolTip(text);

@@ -4,6 +4,7 @@
 #include "app/ErrorReport.h"
 #include "app/Form1.h"
 #include "app/FormVer.h"
+#include "html/SpanTag.h"
 #include "widgets/HsxPanel.h"
 #include "widgets/SampleBox.h"
 
@@ -195,7 +196,8 @@ void TForm1::AppIdle() {
 
 void TForm1::UpdateDynamicPreview() {
     if (IsFontPageShown()) {
-        dynamicPreview_.UpdateDynamicPreview(TFontSpanUpdate{MakeFontTag()});
+        dynamicPreview_.UpdateDynamicPreview(
+            TFontSpanUpdate{settings_.UseSpanTag ? MakeFontPageTag(&MakeSpanTag) : MakeFontTag()});
         return;
     }
     const auto swatches = body_->Swatches();

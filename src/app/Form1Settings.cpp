@@ -59,6 +59,7 @@ void TForm1::ApplySettings(const TSettings& s) {
     settings_.SampleFontName = GetSampleFontName().toStdString();
     body_->EditPreview->setText(QString::fromStdString(s.PreviewSample));
     miPaintFontBG->setChecked(s.PaintFontBG);
+    miUseSpanTag->setChecked(s.UseSpanTag);
     pal1->update();
 }
 

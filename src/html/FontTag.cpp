@@ -1,6 +1,7 @@
 #include "html/FontTag.h"
 
 #include "color/ColorText.h"
+#include "html/CharTags.h"
 
 namespace tintora {
 
@@ -34,14 +35,6 @@ TStyleWrappers StyleWrappers(const TFontTagInput& input) {
     return w;
 }
 
-void AppendTextChar(std::string& out, std::string_view ch, TEscapeOptions escape) {
-    if (ch.size() == 1) {
-        out += EscapeTextChar(ch.front(), escape).View();
-    } else {
-        out += ch;
-    }
-}
-
 } // namespace
 
 TFontTagResult MakeFontTag(const TFontTagInput& input) {
@@ -62,63 +55,37 @@ TFontTagResult MakeFontTag(const TFontTagInput& input) {
         extra += ' ' + fa + "=\"" + input.FaceText + '"';
     }
 
-    const TCharCaseMode valueCase = input.Cases.Value;
     std::string& out = result.Text;
-
+    out += style.open;
     if (input.Type == TGrdType::gtNone) {
-        // An escaped character is at most 6 bytes and never longer than 6 times its bytes.
-        out.reserve(style.open.size() + 2 * en.size() + ca.size() + extra.size() +
-                    6 * input.Text.size() + style.close.size() + 16);
-        out += style.open;
         out += '<';
         out += en;
         out += ' ';
         out += ca;
-        out += ColorToHexText(input.Start, valueCase).View();
+        out += ColorToHexText(input.Start, input.Cases.Value).View();
         out += '"';
         out += extra;
         out += '>';
-        for (std::string_view ch : TCharRange(input.Text, input.CodePage)) {
-            AppendTextChar(out, ch, input.Escape);
+        AppendTagText(out, input.Text, input.CodePage, input.Escape);
+        out += "</";
+        out += en;
+        out += '>';
+    } else {
+        // One outer element carries size and face for all characters.
+        if (!extra.empty()) {
+            out += '<';
+            out += en;
+            out += extra;
+            out += '>';
         }
-        out += "</";
-        out += en;
-        out += '>';
-        out += style.close;
-        return result;
-    }
-
-    const std::string_view tagBreak = FontTagBreak(input.WrapFontTag);
-    const std::size_t n = TextCharCount(input.Text, input.CodePage);
-    // Per character: <EN break CA RRGGBB"> ch </EN>, ch at most 6 bytes.
-    const std::size_t perChar = 2 * en.size() + tagBreak.size() + ca.size() + 1 + 6 + 2 + 6 + 3;
-    out.reserve(style.open.size() + 2 * en.size() + extra.size() + 5 + n * perChar +
-                style.close.size());
-    out += style.open;
-    // The outer element's opening tag is known before the loop, so it goes in place rather than
-    // being put in front of the finished text.
-    if (!extra.empty()) {
-        out += '<';
-        out += en;
-        out += extra;
-        out += '>';
-    }
-    const std::string charOpen = '<' + en + std::string(tagBreak) + ca;
-    const std::string charClose = "</" + en + '>';
-    TGrdColorizer colors(input, n);
-    std::size_t i = 0;
-    for (std::string_view ch : TCharRange(input.Text, input.CodePage)) {
-        out += charOpen;
-        out += ColorToHexText(colors.ColorAt(i), valueCase).View();
-        out += "\">";
-        AppendTextChar(out, ch, input.Escape);
-        out += charClose;
-        ++i;
-    }
-    if (!extra.empty()) {
-        out += "</";
-        out += en;
-        out += '>';
+        const TCharElement element{'<' + en + std::string(FontTagBreak(input.WrapFontTag)) + ca,
+                                   "</" + en + '>'};
+        AppendCharElements(out, input, TextCharCount(input.Text, input.CodePage), element);
+        if (!extra.empty()) {
+            out += "</";
+            out += en;
+            out += '>';
+        }
     }
     out += style.close;
     return result;

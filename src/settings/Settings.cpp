@@ -63,6 +63,7 @@ void ReadSettings(const TIniFile2& f, TSettings& s) {
 
     s.DynamicPreview = f.ReadBool(kPreview, "DynamicPreview", false);
     s.PaintFontBG = f.ReadBool(kPreview, "PaintFontBG", false);
+    s.UseSpanTag = f.ReadBool(kPreview, "UseSpanTag", false);
 
     s.Top = f.ReadInteger(kWindow, "Top", s.Top);
     s.Left = f.ReadInteger(kWindow, "Left", s.Left);
@@ -120,6 +121,7 @@ void WriteSettings(TIniFile2& f, const TSettings& s) {
 
     f.WriteBool(kPreview, "DynamicPreview", s.DynamicPreview);
     f.WriteBool(kPreview, "PaintFontBG", s.PaintFontBG);
+    f.WriteBool(kPreview, "UseSpanTag", s.UseSpanTag);
 
     f.WriteBool(kSpi, "SearchWinDir", s.SearchWinDir);
     f.WriteBool(kSpi, "SearchSysDir", s.SearchSysDir);

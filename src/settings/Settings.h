@@ -60,6 +60,8 @@ struct TSettings {
     // PREVIEW
     bool DynamicPreview = false;
     bool PaintFontBG = false;
+    // The live preview shows the FONT page's text as styled spans instead of FONT tags.
+    bool UseSpanTag = false;
 
     // WINDOW; the defaults are the window's position before reading.
     std::int32_t Top = 0;

@@ -1,5 +1,7 @@
 #include "widgets/SampleFont.h"
 
+#include "html/FontSizeScale.h"
+
 #include <algorithm>
 #include <cstdint>
 
@@ -92,26 +94,10 @@ std::optional<int> SampleFontSizeFromField(const QString& text, int baseSize) {
     if (text.size() == 2) {
         v += 3;
     }
-    switch (v) {
-    case 0:
-        return ScaledSize(baseSize, 50);
-    case 1:
-        return ScaledSize(baseSize, 70);
-    case 2:
-        return ScaledSize(baseSize, 88);
-    case 3:
-        return baseSize;
-    case 4:
-        return ScaledSize(baseSize, 120);
-    case 5:
-        return ScaledSize(baseSize, 155);
-    case 6:
-        return baseSize * 2;
-    case 7:
-        return baseSize * 3;
-    default:
+    if (v < 0 || v >= static_cast<int>(FontSizeScalePercents.size())) {
         return std::nullopt;
     }
+    return ScaledSize(baseSize, FontSizeScalePercents[static_cast<std::size_t>(v)]);
 }
 
 int ValidSampleFontSize(int size) {

@@ -71,6 +71,7 @@ public:
     QLineEdit* EditWave() const { return f.font_->EditWave; }
     QTabWidget* PageCtrl() const { return f.PageCtrl; }
     QWidget* tsBody() const { return f.body_->tsBody; }
+    QWidget* tsFont() const { return f.font_->tsFont; }
     QMenu* pmCopyFmt() const { return f.pmCopyFmt; }
     QMenu* mcCopyFmt() const { return f.mcCopyFmt; }
     QAction* miCopyFont() const { return f.miCopyFont; }
@@ -82,6 +83,7 @@ public:
     TSettings& settings() const { return f.settings_; }
     QLineEdit* EditPreview() const { return f.body_->EditPreview; }
     QAction* miPaintFontBG() const { return f.miPaintFontBG; }
+    QAction* miUseSpanTag() const { return f.miUseSpanTag; }
     QAction* miLoadBgImage() const { return f.miLoadBgImage; }
     const QImage& ImageBg() const { return f.ImageBg; }
     QAction* miPreview() const { return f.miPreview; }
@@ -91,6 +93,8 @@ public:
     QPushButton* btnPreview() const { return f.body_->btnPreview; }
     QPushButton* btnPreviewNew() const { return f.body_->btnPreviewNew; }
     void mcTagClick() { f.mcTagClick(); }
+    QMenu* mcTag() const { return f.mcTag; }
+    TFormContrast* contrast() const { return f.contrast_; }
 
     void miGbmClick(QObject* sender) { f.miGbmClick(sender); }
     bool PanelDragOver(QWidget* target, QWidget* source, QPoint p) {

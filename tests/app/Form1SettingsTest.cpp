@@ -85,6 +85,8 @@ TEST_F(Settings, AControlThatChangesASettingWritesItAtOnce) {
          [](const TSettings& s) { return s.PreviewSample == "a.html"; }},
         {"font background menu", [](TForm1Probe q) { q.miPaintFontBG()->setChecked(true); },
          [](const TSettings& s) { return s.PaintFontBG; }},
+        {"span preview menu", [](TForm1Probe q) { q.miUseSpanTag()->trigger(); },
+         [](const TSettings& s) { return s.UseSpanTag; }},
         {"sample size", [](TForm1Probe q) { q.f.SetSampleFontSize(20); },
          [](const TSettings& s) { return s.SampleFontSize == 20; }},
     };

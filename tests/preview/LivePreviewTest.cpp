@@ -1,5 +1,7 @@
 #include "HeadlessChromium.h"
 #include "fakes/FakeServices.h"
+#include "html/CssGradient.h"
+#include "html/SpanTag.h"
 #include "platform/SteadyClock.h"
 #include "preview/DynamicPreview.h"
 #include "preview/PreviewPages.h"
@@ -7,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QJsonArray>
 #include <QTcpServer>
 #include <QTcpSocket>
 
@@ -165,6 +168,50 @@ TEST_F(LivePreviewTest, TrustedTypesPageGetsItsSpanThroughTheProtocol) {
     EXPECT_EQ(Update(TFontSpanUpdate{"<b>tt</b>"}), TUpdateOutcome::uoUpdated);
     EXPECT_EQ(Eval(page, "document.body.firstElementChild.outerHTML").toString(),
               "<span id=\"huxgrd\"><b>tt</b></span>");
+}
+
+// The computed colour of every character inside the live span, in text order.
+const QString CharColoursScript =
+    "(() => { const out = []; const walk = n => { if (n.nodeType === 3) { for (const c of n.data) "
+    "out.push(getComputedStyle(n.parentElement).color); } else { n.childNodes.forEach(walk); } }; "
+    "walk(document.getElementById('huxgrd')); return out; })()";
+
+TEST_F(LivePreviewTest, TheSpanFormPaintsEachCharacterInItsFontTagColour) {
+    const TDevToolsTarget page = OpenPage("<body><p>x</p>");
+    TFontTagInput input;
+    input.Text = "A&b <\xC3\xBF\xE6\x97\xA5\xE6\x9C\xAC\xF0\x9F\x98\x80\"'z";
+    input.Mid = MakeColor(0x12, 0x9A, 0x40);
+    input.Bold = true;
+    input.SizeText = "+2";
+    input.FaceText = "'DejaVu Sans', serif";
+    input.WaveCount = 230;
+    input.WaveShift = 17;
+    input.WrapFontTag = true;
+    for (const auto type : {TGrdType::gtNone, TGrdType::gtTwo, TGrdType::gtThree,
+                            TGrdType::gtRainBow, TGrdType::gtWave}) {
+        input.Type = type;
+        ASSERT_EQ(Update(TFontSpanUpdate{MakeFontTag(input).Text}), TUpdateOutcome::uoUpdated);
+        const QJsonArray font = Eval(page, CharColoursScript).toArray();
+        ASSERT_EQ(Update(TFontSpanUpdate{MakeSpanTag(input).Text}), TUpdateOutcome::uoUpdated);
+        const QJsonArray span = Eval(page, CharColoursScript).toArray();
+        EXPECT_EQ(font.size(), 12) << static_cast<int>(type);
+        EXPECT_EQ(span, font) << static_cast<int>(type);
+    }
+}
+
+TEST_F(LivePreviewTest, TheCssGradientTakesEveryDeclaration) {
+    const TDevToolsTarget page = OpenPage("<body><p>x</p>");
+    TFontTagInput input;
+    input.Text = "Gradient";
+    input.Italic = true;
+    input.FaceText = "M+ 1p,monospace";
+    ASSERT_EQ(Update(TFontSpanUpdate{MakeCssGradientTag(input).Text}), TUpdateOutcome::uoUpdated);
+    const QJsonValue style =
+        Eval(page, "(s => [s.color, s.backgroundImage.split('(')[0], s.webkitBackgroundClip, "
+                   "s.backgroundClip, s.webkitTextFillColor, s.fontFamily, s.fontStyle])"
+                   "(getComputedStyle(document.getElementById('huxgrd').firstChild))");
+    EXPECT_EQ(style.toArray(), (QJsonArray{"rgb(255, 0, 0)", "linear-gradient", "text", "text",
+                                           "rgba(0, 0, 0, 0)", "\"M+ 1p\", monospace", "italic"}));
 }
 
 } // namespace

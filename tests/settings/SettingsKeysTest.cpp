@@ -100,6 +100,7 @@ TEST(SettingsKeys, EveryValueSurvivesAWriteAndARead) {
     s.PreviewSample = "/home/user/page one.html";
     s.DynamicPreview = true;
     s.PaintFontBG = true;
+    s.UseSpanTag = true;
     s.Top = -20;
     s.Left = 1500;
     s.Pallet[0] = 0;
@@ -142,6 +143,7 @@ TEST(SettingsKeys, EveryValueSurvivesAWriteAndARead) {
     EXPECT_EQ(back.PreviewSample, s.PreviewSample);
     EXPECT_TRUE(back.DynamicPreview);
     EXPECT_TRUE(back.PaintFontBG);
+    EXPECT_TRUE(back.UseSpanTag);
     EXPECT_EQ(back.Top, -20);
     EXPECT_EQ(back.Left, 1500);
     EXPECT_EQ(back.Pallet, s.Pallet);
