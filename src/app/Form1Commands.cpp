@@ -223,9 +223,13 @@ void TForm1::mcTagClick() {
     miClearBgImage->setEnabled(!bgImageFile_.empty());
     miDynPreview->setChecked(settings_.DynamicPreview);
     const bool font = IsFontPageShown();
-    for (QAction* fontCopy : {miCopyFont, miCopySpan, miCopyCssGradient}) {
-        fontCopy->setVisible(font);
-        fontCopy->setEnabled(font);
+    miCopyFont->setVisible(font);
+    miCopyFont->setEnabled(font);
+    // The CSS forms of the FONT page's text are offered from either page, so a page's colours
+    // can be checked against the text without switching pages.
+    for (QAction* cssCopy : {miCopySpan, miCopyCssGradient}) {
+        cssCopy->setVisible(true);
+        cssCopy->setEnabled(true);
     }
     miCopyBody->setVisible(!font);
     miCopyBody->setEnabled(!font);

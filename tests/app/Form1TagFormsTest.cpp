@@ -71,16 +71,21 @@ TEST_F(TagForms, TheLivePreviewTakesTheSpanFormWhenChosen) {
               "<span style=\"color:#ff0000\">A</span><span style=\"color:#0000ff\">B</span>");
 }
 
-TEST_F(TagForms, TheBodyPageHidesTheFontFormsButKeepsTheContrastCheck) {
+TEST_F(TagForms, TheBodyPageHidesOnlyTheFontCopy) {
     ShowPages();
+    p().EditGrd()->setText("AB");
+    p().btnGtTwo()->click();
     p().PageCtrl()->setCurrentWidget(p().tsBody());
     p().mcTagClick();
     const QList<QAction*> items = p().mcTag()->actions().mid(0, 5);
-    const bool shown[] = {false, false, false, true, true}; // font, span, CSS, body, contrast
+    const bool shown[] = {false, true, true, true, true}; // font, span, CSS, body, contrast
     for (int i = 0; i < items.size(); ++i) {
         EXPECT_EQ(items[i]->isVisible(), shown[i]) << items[i]->text().toStdString();
         EXPECT_EQ(items[i]->isEnabled(), shown[i]) << items[i]->text().toStdString();
     }
+    Press(Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(Clipboard(),
+              "<span style=\"color:#ff0000\">A</span><span style=\"color:#0000ff\">B</span>");
 }
 
 TEST_F(TagForms, TheContrastCheckFollowsColoursAndPagesAndClosesWithEscape) {
