@@ -11,7 +11,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     libcanberra-dev sound-theme-freedesktop
     xvfb openbox wmctrl xdotool xclip x11-utils imagemagick
-    fonts-ipafont-gothic
+    fonts-ipafont-gothic qt6-translations-l10n
     desktop-file-utils appstream
 )
 

@@ -48,7 +48,7 @@ class TColorLookupComboBox;
 class TCopySound;
 class TColorPanel;
 class TGrdBar;
-class TLetterCaseValidator;
+class TFieldCharsValidator;
 class TGrdBarSet;
 class THsxPanel;
 class TImageView;
@@ -149,7 +149,8 @@ private:
     void WriteSettingsFile();
 
     void FormKeyDown();
-    bool IsMenuShortcut(QKeyCombination key) const;
+    bool RunMenuShortcut(QKeyCombination key);
+    void PrepareMenu(QMenu* menu);
     void AppDeactivate();
     void mcOptClick();
 
@@ -169,7 +170,7 @@ private:
     // Colour editor handlers.
     void EditESLChange(QLineEdit* sender);
     void EditRGBChange();
-    bool EditsKeyPress(QObject* edit, QKeyEvent* key);
+    bool EditsKeyPress(const QLineEdit* edit, const QKeyEvent* key);
     void ImageESLMouseDown(TGrdBar* bar, Qt::MouseButtons buttons, QPoint pos);
     void ImageESLMouseMove(TGrdBar* bar, Qt::MouseButtons buttons, QPoint pos);
     void ImageESLMouseUp();
@@ -269,7 +270,7 @@ private:
     TFontTemplateList fontTemplates_;
     TBodyTemplateList bodyTemplates_;
     std::unique_ptr<TCopySound> copySound_;
-    TLetterCaseValidator* rgbCase_ = nullptr;
+    TFieldCharsValidator* rgbChars_ = nullptr;
 
     // Window state.
     bool Picking = false;

@@ -3,8 +3,10 @@
 
 #include "app/Form1.h"
 #include "platform/InstanceMarker.h"
+#include "platform/ProgramLook.h"
 #include "platform/QtClipboardText.h"
 #include "platform/QtFileChooser.h"
+#include "platform/QtTranslations.h"
 #include "platform/QtUserPrompts.h"
 #include "platform/SignalCloser.h"
 #include "platform/SteadyClock.h"
@@ -65,10 +67,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationDisplayName(tintora::kApplicationTitle);
     QApplication::setDesktopFileName(QStringLiteral("org.tintora.Tintora"));
     QApplication::setWindowIcon(ProgramIcon());
-    QFont font = QApplication::font();
-    font.setFamilies({"IPAPGothic", "IPAGothic", "Noto Sans CJK JP", font.family()});
-    font.setPixelSize(12);
-    QApplication::setFont(font);
+    tintora::UseProgramLook();
+    tintora::InstallQtTranslations(&app);
 
     const tintora::TProgramFolders folders = tintora::CurrentProgramFolders(
         {TINTORA_BIN_DIR, TINTORA_DATA_DIR, TINTORA_DATA_DIR_FROM_BIN});
