@@ -9,8 +9,8 @@ namespace tintora {
 
 QTranslator* InstallQtTranslations(QCoreApplication* app) {
     auto* translator = new QTranslator(app);
-    // "qt_ja" gathers the catalogues of all Qt modules.
-    if (!translator->load(QLocale(QLocale::Japanese, QLocale::Japan), "qt", "_",
+    // Only the modules the program uses: "qtbase" holds the widgets' and dialogs' texts.
+    if (!translator->load(QLocale(QLocale::Japanese, QLocale::Japan), "qtbase", "_",
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
         !QCoreApplication::installTranslator(translator)) {
         delete translator;
