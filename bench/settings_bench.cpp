@@ -21,8 +21,10 @@ namespace {
 std::size_t liveBytes = 0;
 std::size_t peakBytes = 0;
 
-void* Allocate(std::size_t size) {
-    void* p = std::malloc(size == 0 ? 1 : size);
+void* Allocate(std::size_t size, std::size_t alignment = alignof(std::max_align_t)) {
+    void* p = alignment <= alignof(std::max_align_t)
+                  ? std::malloc(size == 0 ? 1 : size)
+                  : std::aligned_alloc(alignment, (size + alignment - 1) / alignment * alignment);
     if (p == nullptr) {
         throw std::bad_alloc();
     }
@@ -122,5 +124,14 @@ void operator delete(void* p, std::size_t) noexcept {
     Release(p);
 }
 void operator delete[](void* p, std::size_t) noexcept {
+    Release(p);
+}
+void* operator new(std::size_t size, std::align_val_t alignment) {
+    return Allocate(size, static_cast<std::size_t>(alignment));
+}
+void operator delete(void* p, std::align_val_t) noexcept {
+    Release(p);
+}
+void operator delete(void* p, std::size_t, std::align_val_t) noexcept {
     Release(p);
 }

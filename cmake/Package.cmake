@@ -17,5 +17,8 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-ipafont-gothic, sound-theme-freedesktop")
+# The windows are laid out for the IPA P Gothic font; the platform's dialogs speak Japanese with
+# Qt's translations; the copy sound plays through libcanberra, opened when it is first needed.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, libcanberra0, sound-theme-freedesktop")
 include(CPack)

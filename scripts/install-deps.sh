@@ -12,7 +12,7 @@ packages=(
     libcanberra-dev sound-theme-freedesktop
     libpng-dev libjpeg-dev libgif-dev
     xvfb openbox wmctrl xdotool xclip x11-utils imagemagick
-    fonts-ipafont-gothic
+    fonts-ipafont-gothic qt6-translations-l10n
     desktop-file-utils appstream
     chromium
 )

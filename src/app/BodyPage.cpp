@@ -16,14 +16,22 @@ namespace tintora {
 TBodyPage::TBodyPage(QWidget* p) : tsBody(p) {
     BodySample = new TSampleBox(BodySampleSize, p);
     BodySample->move(4, 4);
-    btnLoadBgImage = MakeButton(p, "背景画像", "背景画像の読み込み", 250, 4, 92, 22);
-    btnClearBgImage = MakeButton(p, "背景なし", "背景画像のクリア", 250, 28, 92, 22);
+    // The column right of the sample, as wide as the page leaves it: "body タグをコピー..." needs
+    // it.
+    constexpr int columnLeft = 247;
+    constexpr int columnWidth = 98;
+    btnLoadBgImage =
+        MakeButton(p, "背景画像", "背景画像の読み込み", columnLeft, 4, columnWidth, 22);
+    btnClearBgImage =
+        MakeButton(p, "背景なし", "背景画像のクリア", columnLeft, 28, columnWidth, 22);
     btnClearBgImage->setEnabled(false);
-    btnCopyBody = MakeButton(p, "body タグをコピー...",
-                             "作成したbodyタグをクリップボードにコピーします。", 250, 56, 92, 22);
-    LabelBodyTemplate = Place(new QLabel("ﾃﾝﾌﾟﾚｰﾄ(&P):", p), 250, 86, 92, 12);
-    comboBodyTemplate = MakeTemplateCombo(
-        p, "作成済みのテンプレートからbodyタグのパターンを再現します。", 250, 100, 92);
+    btnCopyBody =
+        MakeButton(p, "body タグをコピー...", "作成したbodyタグをクリップボードにコピーします。",
+                   columnLeft, 56, columnWidth, 22);
+    LabelBodyTemplate = Place(new QLabel("ﾃﾝﾌﾟﾚｰﾄ(&P):", p), columnLeft, 86, columnWidth, 12);
+    comboBodyTemplate =
+        MakeTemplateCombo(p, "作成済みのテンプレートからbodyタグのパターンを再現します。",
+                          columnLeft, 100, columnWidth);
     LabelBodyTemplate->setBuddy(comboBodyTemplate);
 
     constexpr int swatchTop = 126;

@@ -2,7 +2,9 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 namespace tintora {
 
@@ -29,6 +31,32 @@ void PlaceDialogAt(QWidget* dialog, QPoint topLeft) {
 QRect OuterGeometry(const QWidget* window) {
     const QRect frame = window->frameGeometry();
     return frame.isValid() ? frame : QRect(window->pos(), window->size());
+}
+
+void WhenFramed(QWidget* window, std::function<void()> then) {
+    const auto framed = [window] {
+        const QWindow* handle = window->windowHandle();
+        return handle != nullptr && !handle->frameMargins().isNull();
+    };
+    if (framed()) {
+        then();
+        return;
+    }
+    constexpr int checkEveryMs = 10;
+    constexpr int checks = 100;
+    auto* timer = new QTimer(window);
+    timer->setInterval(checkEveryMs);
+    QObject::connect(timer, &QTimer::timeout, window,
+                     [window, timer, framed, then = std::move(then), left = checks]() mutable {
+                         if (framed() || --left == 0 || !window->isVisible()) {
+                             timer->stop();
+                             timer->deleteLater();
+                             if (window->isVisible()) {
+                                 then();
+                             }
+                         }
+                     });
+    timer->start();
 }
 
 QRect GetWorkArea(const QWidget* window) {

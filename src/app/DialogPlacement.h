@@ -1,7 +1,11 @@
 #pragma once
 
-// Where the program's windows open on the screen. On X11 a window's frame is known only once the
-// window manager has framed it, so the outer size counts the frame when there is one.
+// Where the program's windows open on the screen. Places and sizes are those of the window's frame
+// as the window manager draws it. On X11 the frame is known only once the window manager has
+// framed the window: a window placed before it is shown gets its frame at the place asked for,
+// and WhenFramed runs the placement again with the real frame.
+
+#include <functional>
 
 #include <QPoint>
 #include <QRect>
@@ -28,5 +32,11 @@ void KeepInWorkArea(QWidget* window);
 
 // The window's outer place and size: the frame's once the window manager has framed it.
 QRect OuterGeometry(const QWidget* window);
+
+// Runs `then` once the window manager has framed the shown `window`, when the frame it draws (its
+// title bar and borders) is known: at once when it is, else as soon as it is, or after a second
+// when no frame comes (a window manager that draws none). Placing a window by its frame is exact
+// only from then on.
+void WhenFramed(QWidget* window, std::function<void()> then);
 
 } // namespace tintora

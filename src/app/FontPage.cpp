@@ -3,6 +3,7 @@
 #include "app/PageControls.h"
 #include "app/Placement.h"
 #include "html/FontTag.h"
+#include "widgets/FieldCharsValidator.h"
 #include "widgets/GrdSample.h"
 #include "widgets/HsxPanel.h"
 #include "widgets/SampleBox.h"
@@ -51,9 +52,8 @@ TFontPage::TFontPage(QWidget* p) : tsFont(p) {
 
     LabelWave = Place(new QLabel("波数 :", p), 264, 93, 32, 12);
     EditWave = Place(new QLineEdit(p), 296, 89, 46, 20);
-    EditWave->setMaxLength(5);
     EditWave->setToolTip("波の数をパーセント単位で指定");
-    EditWave->setProperty(kKeyFilterProperty, "signed");
+    TakeOnly(EditWave, TFieldChars::fcSigned, 5);
     udWave = Place(new TUpDown(p), 326, 91, 14, 16);
     udWave->SetRange(WaveCountMin, WaveCountMax);
     udWave->SetIncrement(10);
@@ -79,9 +79,8 @@ TFontPage::TFontPage(QWidget* p) : tsFont(p) {
     ComboFontSize->setCurrentIndex(-1);
     LabelWave2 = Place(new QLabel("横:", p), 270, 143, 16, 12);
     EditWave2 = Place(new QLineEdit(p), 288, 139, 54, 20);
-    EditWave2->setMaxLength(2);
     EditWave2->setToolTip("波の左右方向へのずれ");
-    EditWave2->setProperty(kKeyFilterProperty, "digits");
+    TakeOnly(EditWave2, TFieldChars::fcDigits, 2);
     udWave2 = Place(new TUpDown(p, TUpDown::TOrientation::udHorizontal), 310, 141, 30, 16);
     udWave2->SetRange(0, WaveShiftMax);
     udWave2->SetIncrement(10);

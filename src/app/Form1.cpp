@@ -146,7 +146,7 @@ void TForm1::showEvent(QShowEvent* event) {
     if (firstShow_) {
         firstShow_ = false;
         // The frame's size is known only once the window manager has framed the window.
-        QTimer::singleShot(0, this, [this] { KeepInWorkArea(); });
+        WhenFramed(this, [this] { KeepInWorkArea(); });
     }
 }
 
@@ -190,20 +190,16 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     auto* widget = qobject_cast<QWidget*>(watched);
     const bool ours = widget && widget->window() == this;
     switch (event->type()) {
-    case QEvent::ShortcutOverride:
-        // A menu shortcut wins over a text field's own use of the key (Ctrl+Y, Ctrl+E, ...): the
-        // field is told not to take it, so the menu command runs.
-        if (ours && IsMenuShortcut(static_cast<QKeyEvent*>(event)->keyCombination())) {
-            event->ignore();
-            return true;
-        }
-        break;
     case QEvent::KeyPress:
         if (ours) {
             FormKeyDown();
+            // A menu shortcut wins over a text field's own use of the key (Ctrl+Y, Ctrl+E, ...).
+            if (RunMenuShortcut(static_cast<QKeyEvent*>(event)->keyCombination())) {
+                return true;
+            }
         }
-        if (watched->property(kKeyFilterProperty).isValid()) {
-            return EditsKeyPress(watched, static_cast<QKeyEvent*>(event));
+        if (const auto* edit = qobject_cast<QLineEdit*>(watched)) {
+            return EditsKeyPress(edit, static_cast<QKeyEvent*>(event));
         }
         break;
     case QEvent::DragEnter:
@@ -234,28 +230,6 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         break;
     }
     return QMainWindow::eventFilter(watched, event);
-}
-
-bool TForm1::IsMenuShortcut(QKeyCombination key) const {
-    const QKeySequence pressed(key);
-    const auto matches = [&](const auto& self, const QMenu* menu) -> bool {
-        for (const QAction* action : menu->actions()) {
-            if (action->menu() && self(self, action->menu())) {
-                return true;
-            }
-            if (action->isEnabled() && !action->shortcut().isEmpty() &&
-                action->shortcut() == pressed) {
-                return true;
-            }
-        }
-        return false;
-    };
-    for (const QAction* top : menuBar()->actions()) {
-        if (top->menu() && matches(matches, top->menu())) {
-            return true;
-        }
-    }
-    return false;
 }
 
 // A key press or another application taking over ends a bar drag and frees the mouse.

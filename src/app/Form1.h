@@ -55,7 +55,7 @@ class TFormContrast;
 class TCopySound;
 class TColorPanel;
 class TGrdBar;
-class TLetterCaseValidator;
+class TFieldCharsValidator;
 class TGrdBarSet;
 class THsxPanel;
 class TImageView;
@@ -169,7 +169,8 @@ private:
     void WriteSettingsFile();
 
     void FormKeyDown();
-    bool IsMenuShortcut(QKeyCombination key) const;
+    bool RunMenuShortcut(QKeyCombination key);
+    void PrepareMenu(QMenu* menu);
     void AppDeactivate();
     void mcOptClick();
 
@@ -189,7 +190,7 @@ private:
     // Colour editor handlers.
     void EditESLChange(QLineEdit* sender);
     void EditRGBChange();
-    bool EditsKeyPress(QObject* edit, QKeyEvent* key);
+    bool EditsKeyPress(const QLineEdit* edit, const QKeyEvent* key);
     void ImageESLMouseDown(TGrdBar* bar, Qt::MouseButtons buttons, QPoint pos);
     void ImageESLMouseMove(TGrdBar* bar, Qt::MouseButtons buttons, QPoint pos);
     void ImageESLMouseUp();
@@ -329,7 +330,7 @@ private:
     TDynamicPreview dynamicPreview_;
     QTimer* appIdleTimer_ = nullptr;    // wakes AppIdle when a pending request falls due
     TFormContrast* contrast_ = nullptr; // made on first use, a child of the window
-    TLetterCaseValidator* rgbCase_ = nullptr;
+    TFieldCharsValidator* rgbChars_ = nullptr;
 
     // Window state.
     bool Picking = false;

@@ -5,6 +5,7 @@
 #include "app/PageControls.h"
 #include "widgets/ColorLookupComboBox.h"
 #include "widgets/ColorPanel.h"
+#include "widgets/FieldCharsValidator.h"
 #include "widgets/GrdBar.h"
 #include "widgets/GrdBarSet.h"
 #include "widgets/HsxPanel.h"
@@ -23,10 +24,8 @@ namespace tintora {
 void TForm1::ConnectColorEditor() {
     for (QLineEdit* edit : {EditEqu, EditSat, EditLum}) {
         connect(edit, &QLineEdit::textChanged, this, [this, edit] { EditESLChange(edit); });
-        edit->setProperty(kKeyFilterProperty, "digits");
     }
     connect(EditRGB, &QLineEdit::textChanged, this, [this] { EditRGBChange(); });
-    EditRGB->setProperty(kKeyFilterProperty, "hex");
     for (TGrdBar* bar : {GBSet->Bar1(), GBSet->Bar2(), GBSet->Bar3()}) {
         connect(bar, &TGrdBar::MouseDown, this,
                 [this](TGrdBar* b, Qt::MouseButton, Qt::MouseButtons held, Qt::KeyboardModifiers,
@@ -174,26 +173,20 @@ void TForm1::EditRGBChange() {
     }
 }
 
-bool TForm1::EditsKeyPress(QObject* edit, QKeyEvent* key) {
+// A character the field does not take is refused with a beep. Editing keys (Delete, the arrows,
+// Home, End) and Ctrl shortcuts pass: only printable characters are filtered.
+bool TForm1::EditsKeyPress(const QLineEdit* edit, const QKeyEvent* key) {
+    const auto* chars = qobject_cast<const TFieldCharsValidator*>(edit->validator());
     const QString text = key->text();
-    if (text.size() != 1 || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
-        return false; // not a character: editing and navigation keys pass
+    if (chars == nullptr || text.size() != 1 || !text.front().isPrint() ||
+        (key->modifiers() & Qt::ControlModifier)) {
+        return false;
     }
-    if (key->modifiers() & Qt::ControlModifier) {
-        return false; // clipboard shortcuts
+    if (chars->AcceptsChar(text.front())) {
+        return false;
     }
-    const QChar ch = text.front();
-    const QString kind = edit->property(kKeyFilterProperty).toString();
-    bool allowed = ch == QChar('\b') || (ch >= '0' && ch <= '9');
-    if (kind == "hex") {
-        allowed = allowed || (ch >= 'A' && ch <= 'F') || (ch >= 'a' && ch <= 'f');
-    } else if (kind == "signed") {
-        allowed = allowed || ch == '-';
-    }
-    if (!allowed) {
-        QApplication::beep();
-    }
-    return !allowed;
+    QApplication::beep();
+    return true;
 }
 
 namespace {

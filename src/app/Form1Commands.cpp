@@ -92,7 +92,6 @@ void TForm1::BuildCopyFormatMenus() {
         connect(sub, &QAction::triggered, this, [this, entry] { mcCopyFmtClick(entry); });
     }
     connect(pmCopyFmt, &QMenu::aboutToShow, this, [this] { pmCopyFmtPopup(pmCopyFmt); });
-    connect(mcSelColor, &QMenu::aboutToShow, this, [this] { pmCopyFmtPopup(mcCopyFmt); });
 }
 
 void TForm1::pmCopyFmtPopup(QMenu* menu) {
@@ -291,7 +290,6 @@ void TForm1::ConnectCommands() {
         miStayOnTopClick();
     });
     connect(miReadme, &QAction::triggered, this, guarded(&TForm1::miReadmeClick));
-    connect(mcTag, &QMenu::aboutToShow, this, [this] { mcTagClick(); });
     connect(miPaintFontBG, &QAction::toggled, this,
             [this](bool on) { settings_.PaintFontBG = on; });
     connect(miUseSpanTag, &QAction::triggered, this, [this] { miUseSpanTagClick(); });

@@ -5,10 +5,10 @@
 #include "color/NamedColors.h"
 #include "widgets/ColorLookupComboBox.h"
 #include "widgets/ColorPanel.h"
+#include "widgets/FieldCharsValidator.h"
 #include "widgets/GrdBar.h"
 #include "widgets/GrdBarSet.h"
 #include "widgets/ImageView.h"
-#include "widgets/LetterCaseValidator.h"
 #include "widgets/PaintPanel.h"
 #include "widgets/UpDown.h"
 
@@ -56,7 +56,7 @@ protected:
 
 QLineEdit* MakeNumberEdit(QWidget* parent, int top, const QString& text) {
     QLineEdit* edit = new TNumberEdit(text, parent);
-    edit->setMaxLength(3);
+    TakeOnly(edit, TFieldChars::fcDigits, 3);
     edit->setAttribute(Qt::WA_InputMethodEnabled, false);
     return Place(edit, 304, top, 42, 20);
 }
@@ -127,11 +127,9 @@ void TForm1::BuildUpperArea() {
 
     Label2 = MakeLabel(c, "&RGB値:", 8, 167, 38);
     EditRGB = Place(new QLineEdit("FF0000", c), 48, 163, 43, 20);
-    EditRGB->setMaxLength(6);
     EditRGB->setAttribute(Qt::WA_InputMethodEnabled, false);
     EditRGB->setFont(QFont("Monospace", 8));
-    rgbCase_ = new TLetterCaseValidator(EditRGB);
-    EditRGB->setValidator(rgbCase_);
+    rgbChars_ = TakeOnly(EditRGB, TFieldChars::fcHex, 6);
     Label2->setBuddy(EditRGB);
     ColorLookup = Place(new TColorLookupComboBox(c), 114, 163, 135, 20);
     ColorLookup->setMaxVisibleItems(20);

@@ -11,11 +11,12 @@
 
 namespace tintora {
 
+// The menu shows the shortcut; the window runs it (RunMenuShortcut), as the menu would.
 QAction* TForm1::AddMenuItem(QMenu* menu, const QString& caption, const QKeySequence& shortcut) {
     QAction* action = menu->addAction(caption);
     if (!shortcut.isEmpty()) {
         action->setShortcut(shortcut);
-        action->setShortcutContext(Qt::WindowShortcut);
+        action->setShortcutContext(Qt::WidgetShortcut);
     }
     return action;
 }
@@ -92,7 +93,6 @@ void TForm1::BuildMenus() {
     mcOpt->addSeparator();
     miStayOnTop = AddMenuItem(mcOpt, "ｳｨﾝﾄﾞｳを常に最前面に表示(&T)");
     miStayOnTop->setCheckable(true);
-    connect(mcOpt, &QMenu::aboutToShow, this, &TForm1::mcOptClick);
 
     mcHelp = bar->addMenu("ヘルプ(&?)");
     miReadme = AddMenuItem(mcHelp, "ヘルプの目次(&C)", Qt::Key_F1);
@@ -100,6 +100,9 @@ void TForm1::BuildMenus() {
     miAbout = AddMenuItem(mcHelp, "バージョン情報(&V)");
 
     connect(miTag, &QAction::triggered, this, [this] { miTagClick(); });
+    for (QMenu* menu : {mcSelColor, mcTag, mcOpt}) {
+        connect(menu, &QMenu::aboutToShow, this, [this, menu] { PrepareMenu(menu); });
+    }
 
     // Every command starts disabled and is enabled where it is wired to its handler, so that a
     // command without one never pretends to work.
@@ -129,6 +132,58 @@ void TForm1::BuildMenus() {
         pending->setEnabled(false);
     }
     mcCopyFmt->setEnabled(false);
+}
+
+void TForm1::PrepareMenu(QMenu* menu) {
+    if (menu == mcSelColor) {
+        pmCopyFmtPopup(mcCopyFmt);
+    } else if (menu == mcTag) {
+        mcTagClick();
+    } else if (menu == mcOpt) {
+        mcOptClick();
+    }
+}
+
+namespace {
+
+// The command among `actions` (and their sub-menus) with the shortcut, and the menus leading to it.
+QAction* FindMenuCommand(const QList<QAction*>& actions, const QKeySequence& shortcut,
+                         QList<QMenu*>& path) {
+    for (QAction* action : actions) {
+        if (QMenu* menu = action->menu()) {
+            path.push_back(menu);
+            if (QAction* found = FindMenuCommand(menu->actions(), shortcut, path)) {
+                return found;
+            }
+            path.pop_back();
+        } else if (!action->shortcut().isEmpty() && action->shortcut() == shortcut) {
+            return action;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+// A shortcut runs its command as choosing it from the menu would: each menu on the way is
+// prepared as when it opens, so the command is enabled by the state of this moment, and a
+// disabled menu or command on the way stops it.
+bool TForm1::RunMenuShortcut(QKeyCombination key) {
+    QList<QMenu*> path;
+    QAction* command = FindMenuCommand(menuBar()->actions(), QKeySequence(key), path);
+    if (command == nullptr) {
+        return false;
+    }
+    for (QMenu* menu : path) {
+        if (!menu->isEnabled()) {
+            return true;
+        }
+        PrepareMenu(menu);
+    }
+    if (command->isEnabled()) {
+        command->trigger();
+    }
+    return true;
 }
 
 void TForm1::mcOptClick() {

@@ -5,8 +5,8 @@
 #include "app/ErrorReport.h"
 #include "app/Form1.h"
 #include "settings/IniFile2.h"
+#include "widgets/FieldCharsValidator.h"
 #include "widgets/GrdBarSet.h"
-#include "widgets/LetterCaseValidator.h"
 #include "widgets/PaintPanel.h"
 
 #include <QAction>
@@ -82,9 +82,9 @@ void TForm1::SetCharCase(TCaseKind kind, TCharCaseMode mode) {
         settings_.CharCaseV = byte;
         break;
     }
-    rgbCase_->SetUpper(CharCases().Value == TCharCaseMode::ccUpper);
+    rgbChars_->SetUpper(CharCases().Value == TCharCaseMode::ccUpper);
     const auto updating = colors_.HoldUpdating();
-    EditRGB->setText(rgbCase_->Upper() ? EditRGB->text().toUpper() : EditRGB->text().toLower());
+    EditRGB->setText(rgbChars_->Upper() ? EditRGB->text().toUpper() : EditRGB->text().toLower());
 }
 
 void TForm1::WriteSettingsFile() {

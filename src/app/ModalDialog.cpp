@@ -3,8 +3,8 @@
 #include "app/DialogPlacement.h"
 #include "app/HintDisplay.h"
 
+#include <QLayout>
 #include <QPointer>
-#include <QTimer>
 
 namespace tintora {
 
@@ -31,18 +31,26 @@ void TModalDialog::SetCentreOn(const QWidget* owner) {
     };
 }
 
+// Placed before the window exists, the dialog gets its frame at its place from the window manager;
+// placed again once framed, it also keeps to the screen's edges by its real frame.
+void TModalDialog::setVisible(bool visible) {
+    const bool opening = visible && !isVisible() && place_;
+    if (opening) {
+        // At its final size: the right edge of the screen is kept by it.
+        ensurePolished();
+        if (layout() != nullptr) {
+            layout()->activate();
+        }
+        place_(this);
+    }
+    QDialog::setVisible(visible);
+    if (opening) {
+        WhenFramed(this, [this] { place_(this); });
+    }
+}
+
 void TModalDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (place_) {
-        // Placed now and once more when the event loop next runs, as the frame's size is known
-        // only after the window manager has framed the dialog.
-        place_(this);
-        QTimer::singleShot(0, this, [this] {
-            if (isVisible()) {
-                place_(this);
-            }
-        });
-    }
     SetHintsShown(this, showHint_);
     FormShow();
 }

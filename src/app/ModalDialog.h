@@ -29,6 +29,8 @@ public:
     void SetShowHint(bool show) { showHint_ = show; }
     bool ShowHint() const { return showHint_; }
 
+    void setVisible(bool visible) override;
+
 protected:
     void showEvent(QShowEvent* event) override;
     // What the dialog does each time it is shown, once it stands in its place.

@@ -14,10 +14,6 @@ class QWidget;
 
 namespace tintora {
 
-// Fields whose typing goes through the main window's key filter carry this property: "digits",
-// "hex" (digits and A-F) or "signed" (digits and "-").
-inline constexpr char kKeyFilterProperty[] = "tintoraKeyFilter";
-
 class THsxPanel;
 class TUpDown;
 

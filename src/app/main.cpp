@@ -5,16 +5,24 @@
 #include "app/ProgramServices.h"
 #include "files/UserFolder.h"
 #include "platform/InstanceMarker.h"
+#include "platform/ProgramLook.h"
+#include "platform/QtTranslations.h"
 #include "platform/SignalCloser.h"
 
+#include <functional>
+#include <malloc.h>
 #include <unistd.h>
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QIcon>
+#include <QImage>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QStandardPaths>
+#include <QTimer>
 
 #ifndef TINTORA_DATA_DIR
 #define TINTORA_DATA_DIR ""
@@ -39,12 +47,45 @@ QString InstanceMarkerName(const tintora::TProgramFolders& folders) {
                               QStringLiteral(".instance"));
 }
 
+// The window's icon from raw pixels: no picture decoder is loaded for it.
 QIcon ProgramIcon() {
     QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
-        icon.addFile(QStringLiteral(":/icons/%1.png").arg(size));
+    for (const int size : {16, 32, 48}) {
+        QFile raw(QStringLiteral(":/icons/%1.rgba").arg(size));
+        const QByteArray pixels = raw.open(QIODevice::ReadOnly) ? raw.readAll() : QByteArray();
+        if (pixels.size() == size * size * 4) {
+            const QImage image(reinterpret_cast<const uchar*>(pixels.constData()), size, size,
+                               QImage::Format_RGBA8888);
+            icon.addPixmap(QPixmap::fromImage(image));
+        }
     }
     return icon;
+}
+
+// Runs `then` once the window has painted itself the first time: what the first picture does not
+// need waits until it is on the screen.
+void AfterFirstPaint(QWidget* window, std::function<void()> then) {
+    class TFirstPaint : public QObject {
+    public:
+        TFirstPaint(QWidget* window, std::function<void()> then)
+            : QObject(window), then_(std::move(then)) {
+            window->installEventFilter(this);
+        }
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            if (event->type() == QEvent::Paint) {
+                watched->removeEventFilter(this);
+                QTimer::singleShot(0, this, [this] {
+                    then_();
+                    deleteLater();
+                });
+            }
+            return false;
+        }
+
+    private:
+        std::function<void()> then_;
+    };
+    new TFirstPaint(window, std::move(then));
 }
 
 void BringToFront(QWidget* window) {
@@ -62,11 +103,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName("tintora");
     QApplication::setApplicationDisplayName(tintora::kApplicationTitle);
     QApplication::setDesktopFileName(QStringLiteral("org.tintora.Tintora"));
-    QApplication::setWindowIcon(ProgramIcon());
-    QFont font = QApplication::font();
-    font.setFamilies({"IPAPGothic", "IPAGothic", "Noto Sans CJK JP", font.family()});
-    font.setPixelSize(12);
-    QApplication::setFont(font);
+    tintora::UseProgramLook();
+    tintora::InstallQtTranslations(&app);
 
     const tintora::TProgramFolders folders = tintora::CurrentProgramFolders(
         {TINTORA_BIN_DIR, TINTORA_DATA_DIR, TINTORA_DATA_DIR_FROM_BIN});
@@ -89,6 +127,11 @@ int main(int argc, char* argv[]) {
     services.SetOwner(&form);
     QObject::connect(&marker, &tintora::TInstanceMarker::RaiseRequested, &form,
                      [&form] { BringToFront(&form); });
+    AfterFirstPaint(&form, [] {
+        QApplication::setWindowIcon(ProgramIcon());
+        // What building the window used for a while goes back to the system.
+        malloc_trim(0);
+    });
     tintora::TSignalCloser closer(&form);
     form.show();
     const int result = QApplication::exec();

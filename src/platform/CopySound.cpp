@@ -4,11 +4,13 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
+#include <dlfcn.h>
 #include <filesystem>
 #include <mutex>
 #include <optional>
 #include <system_error>
 #include <thread>
+#include <type_traits>
 #include <utility>
 
 namespace tintora {
@@ -24,6 +26,41 @@ bool FileCouldNotBePlayed(int error) {
     return error == CA_ERROR_NOTFOUND || error == CA_ERROR_CORRUPT ||
            error == CA_ERROR_NOTSUPPORTED || error == CA_ERROR_ACCESS || error == CA_ERROR_IO;
 }
+
+// libcanberra, opened the first time a sound plays: most runs copy without a sound, and the
+// library with its codecs would otherwise be loaded at every start. nullptr when it is missing.
+struct TCanberra {
+    decltype(&ca_context_create) Create = nullptr;
+    decltype(&ca_context_destroy) Destroy = nullptr;
+    decltype(&ca_context_change_props) ChangeProps = nullptr;
+    decltype(&ca_context_playing) Playing = nullptr;
+    decltype(&ca_context_play) Play = nullptr;
+
+    static const TCanberra* Get() {
+        static const std::optional<TCanberra> library = Open();
+        return library ? &*library : nullptr;
+    }
+
+private:
+    static std::optional<TCanberra> Open() {
+        void* handle = dlopen("libcanberra.so.0", RTLD_NOW | RTLD_LOCAL);
+        if (handle == nullptr) {
+            return std::nullopt;
+        }
+        TCanberra c;
+        const auto find = [handle](auto& function, const char* name) {
+            function =
+                reinterpret_cast<std::remove_reference_t<decltype(function)>>(dlsym(handle, name));
+            return function != nullptr;
+        };
+        if (!find(c.Create, "ca_context_create") || !find(c.Destroy, "ca_context_destroy") ||
+            !find(c.ChangeProps, "ca_context_change_props") ||
+            !find(c.Playing, "ca_context_playing") || !find(c.Play, "ca_context_play")) {
+            return std::nullopt; // the library stays loaded: it is tiny next to a failing sound
+        }
+        return c;
+    }
+};
 
 } // namespace
 
@@ -63,7 +100,7 @@ struct TCopySound::TWorker {
         }
         lock.unlock();
         if (Context) {
-            ca_context_destroy(Context);
+            TCanberra::Get()->Destroy(Context);
         }
         lock.lock();
         Finished = true;
@@ -71,28 +108,32 @@ struct TCopySound::TWorker {
     }
 
     void PlayNow(const std::string& file) {
+        const TCanberra* ca = TCanberra::Get();
+        if (ca == nullptr) {
+            return;
+        }
         if (!Context) {
-            if (ca_context_create(&Context) != CA_SUCCESS) {
+            if (ca->Create(&Context) != CA_SUCCESS) {
                 Context = nullptr;
                 return;
             }
-            ca_context_change_props(Context, CA_PROP_APPLICATION_NAME, "Tintora",
-                                    CA_PROP_APPLICATION_ID, "tintora", nullptr);
+            ca->ChangeProps(Context, CA_PROP_APPLICATION_NAME, "Tintora", CA_PROP_APPLICATION_ID,
+                            "tintora", nullptr);
         }
         int playing = 0;
-        if (ca_context_playing(Context, CopySoundId, &playing) == CA_SUCCESS && playing) {
+        if (ca->Playing(Context, CopySoundId, &playing) == CA_SUCCESS && playing) {
             return;
         }
         const TCopySoundRequest request = CopySoundRequest(file);
         if (request.Kind == TCopySoundRequest::TKind::skFile) {
-            const int error = ca_context_play(Context, CopySoundId, CA_PROP_MEDIA_FILENAME,
-                                              request.Value.c_str(), nullptr);
+            const int error = ca->Play(Context, CopySoundId, CA_PROP_MEDIA_FILENAME,
+                                       request.Value.c_str(), nullptr);
             if (!FileCouldNotBePlayed(error)) {
                 return;
             }
         }
-        ca_context_play(Context, CopySoundId, CA_PROP_EVENT_ID, DefaultCopySoundEvent,
-                        CA_PROP_EVENT_DESCRIPTION, "コピー", nullptr);
+        ca->Play(Context, CopySoundId, CA_PROP_EVENT_ID, DefaultCopySoundEvent,
+                 CA_PROP_EVENT_DESCRIPTION, "コピー", nullptr);
     }
 };
 

@@ -3,11 +3,15 @@
 // The process-wide marker that tells a starting program whether another copy already runs: a
 // local socket named after the executable's file name in the user's runtime folder. The first copy
 // owns it; a later copy asks the first one to bring its window to the front, and then starts as
-// well.
+// well. Plain POSIX sockets watched by the event loop: the program needs no network library.
 
-#include <QLocalServer>
+#include <memory>
+#include <vector>
+
 #include <QObject>
 #include <QString>
+
+class QSocketNotifier;
 
 namespace tintora {
 
@@ -32,11 +36,20 @@ signals:
     void RaiseRequested();
 
 private:
-    bool AskOtherToRaise();
-    void OnNewConnection();
+    bool AskOtherToRaise() const;
+    void Accept();
+    void ReadFrom(int fd);
 
     QString name_;
-    QLocalServer server_;
+    int listening_ = -1;
+    std::unique_ptr<QSocketNotifier> incoming_;
+    // The copies connected now, each with what it has sent so far.
+    struct TCaller {
+        int fd;
+        QByteArray received;
+        std::unique_ptr<QSocketNotifier> readable;
+    };
+    std::vector<TCaller> callers_;
 };
 
 } // namespace tintora

@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <new>
 #include <stdexcept>
+#include <sys/mman.h>
 
 namespace tintora {
 
@@ -30,7 +32,32 @@ std::uint32_t KeyHash(std::string_view key) {
     return static_cast<std::uint32_t>(hash);
 }
 
+constexpr std::size_t hugePage = std::size_t{2} << 20;
+
 } // namespace
+
+template <class T>
+T* TIniLines::THugePageAllocator<T>::allocate(std::size_t n) {
+    const std::size_t bytes = n * sizeof(T);
+    if (bytes < 2 * hugePage) {
+        return std::allocator<T>().allocate(n);
+    }
+    const std::size_t rounded = (bytes + hugePage - 1) / hugePage * hugePage;
+    void* p = ::operator new (rounded, std::align_val_t{hugePage});
+    madvise(p, rounded, MADV_HUGEPAGE); // a hint; without it the table works the same
+    return static_cast<T*>(p);
+}
+
+template <class T>
+void TIniLines::THugePageAllocator<T>::deallocate(T* p, std::size_t n) {
+    if (n * sizeof(T) < 2 * hugePage) {
+        std::allocator<T>().deallocate(p, n);
+    } else {
+        ::operator delete (p, std::align_val_t{hugePage});
+    }
+}
+
+template struct TIniLines::THugePageAllocator<TIniLines::TKeySlot>;
 
 TLineParts ClassifyLine(std::string_view line) {
     TLineParts parts;
@@ -179,7 +206,7 @@ TIniLines::TSection& TIniLines::IndexedSection(std::uint32_t sectionId) const {
 
 TIniLines::TLineId TIniLines::LookUpKey(const TSection& section, std::string_view key,
                                         std::uint32_t hash) const {
-    const std::vector<TKeySlot>& slots = section.keySlots;
+    const auto& slots = section.keySlots;
     const std::size_t mask = slots.size() - 1;
     for (std::size_t i = hash & mask; slots[i].line != none; i = (i + 1) & mask) {
         if (slots[i].hash == hash &&
@@ -195,9 +222,10 @@ void TIniLines::IndexKey(TSection& section, TLineId id, std::string_view key,
     if (LookUpKey(section, key, hash) != none) {
         return; // the first line of a key wins
     }
-    std::vector<TKeySlot>& slots = section.keySlots;
+    auto& slots = section.keySlots;
     if ((section.keyCount + 1) * 4 > slots.size() * 3) {
-        std::vector<TKeySlot> old(slots.size() * 2, TKeySlot{0, none});
+        std::vector<TKeySlot, THugePageAllocator<TKeySlot>> old(slots.size() * 2,
+                                                                TKeySlot{0, none});
         old.swap(slots);
         for (const TKeySlot& slot : old) {
             if (slot.line != none) {

@@ -93,12 +93,26 @@ private:
         std::uint32_t hash;
         TLineId line; // none: empty slot
     };
+    // A large table in huge pages where the system offers them: its slots are reached at random,
+    // and with small pages nearly every look-up would first miss the address translation cache.
+    template <class T>
+    struct THugePageAllocator {
+        using value_type = T;
+        THugePageAllocator() = default;
+        template <class U>
+        THugePageAllocator(const THugePageAllocator<U>&) {}
+        T* allocate(std::size_t n);
+        void deallocate(T* p, std::size_t n);
+        friend bool operator==(const THugePageAllocator&, const THugePageAllocator&) {
+            return true;
+        }
+    };
     // A section's blocks among the lines read, the line after which its new keys go, and its keys,
     // indexed when it is first looked into: a key of a section nobody reads costs nothing.
     struct TSection {
         std::vector<std::pair<TLineId, TLineId>> blocks; // [section line, end of block)
         TLineId anchor = none;
-        std::vector<TKeySlot> keySlots; // empty until indexed
+        std::vector<TKeySlot, THugePageAllocator<TKeySlot>> keySlots; // empty until indexed
         std::size_t keyCount = 0;
     };
     static constexpr std::uint32_t addedBit = 0x80000000u;

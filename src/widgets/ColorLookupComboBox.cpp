@@ -75,7 +75,6 @@ private:
 };
 
 TColorLookupComboBox::TColorLookupComboBox(QWidget* parent) : QComboBox(parent) {
-    setItemDelegate(new TRowDelegate(this));
     colorDialog_ = [](QWidget* dialogParent, TColor initial) -> std::optional<TColor> {
         const QColor picked = QColorDialog::getColor(ToQColor(initial), dialogParent);
         if (!picked.isValid()) {
@@ -116,13 +115,25 @@ void TColorLookupComboBox::SetMaxCustomCount(std::uint8_t value) {
     RebuildItems();
 }
 
+// The list and its row painter are made when the list first drops down: a window that opens with
+// the control need not build them.
+void TColorLookupComboBox::showPopup() {
+    if (!rowPainterSet_) {
+        setItemDelegate(new TRowDelegate(this));
+        rowPainterSet_ = true;
+    }
+    QComboBox::showPopup();
+}
+
 void TColorLookupComboBox::SetShowName(bool value) {
     if (value == showName_) {
         return;
     }
     showName_ = value;
     update();
-    view()->viewport()->update();
+    if (rowPainterSet_) {
+        view()->viewport()->update();
+    }
 }
 
 void TColorLookupComboBox::SetColorDialog(TColorDialog dialog) {

@@ -76,6 +76,8 @@ public:
     using TColorDialog = std::function<std::optional<TColor>(QWidget* parent, TColor initial)>;
     void SetColorDialog(TColorDialog dialog);
 
+    void showPopup() override;
+
 signals:
     // Just before the rows are built, when Selection holds csExtended: the handler may fill
     // ExtendedColors.
@@ -97,6 +99,7 @@ private:
     QStringList extendedColors_;
     std::uint8_t maxCustomCount_ = 3;
     bool showName_ = true;
+    bool rowPainterSet_ = false;
     int customCount_ = 0;
     TColorDialog colorDialog_;
     bool loadingExtended_ = false;

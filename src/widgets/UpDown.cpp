@@ -18,7 +18,6 @@ QToolButton* MakeArrow(QWidget* parent, Qt::ArrowType arrow) {
     button->setAutoRepeatInterval(60);
     button->setFocusPolicy(Qt::NoFocus);
     button->setAutoRaise(false);
-    button->setStyleSheet("QToolButton { padding: 0px; margin: 0px; }");
     return button;
 }
 

@@ -7,9 +7,14 @@
 #include "widgets/GrdBarSet.h"
 #include "widgets/HsxPanel.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QClipboard>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -190,6 +195,64 @@ TEST_F(ColorEditor, ANamedColourBecomesTheSelectedColour) {
     lookup->setCurrentIndex(gold);
     emit lookup->activated(gold);
     EXPECT_EQ(Selected(), MakeColor(0xff, 0xd7, 0x00));
+}
+
+TEST_F(ColorEditor, TheNamedColoursDropDownTwentyRows) {
+    TColorLookupComboBox* lookup = p().ColorLookup();
+    lookup->showPopup();
+    const QAbstractItemView* list = lookup->view();
+    EXPECT_EQ(list->viewport()->height() / list->sizeHintForRow(0), 20);
+    lookup->hidePopup();
+}
+
+// The fields refuse characters, not editing: Delete and the other editing keys work as in any
+// field, and a paste keeps what typing would have let in.
+TEST_F(ColorEditor, EditingKeysWorkAndAPasteIsFilteredLikeTyping) {
+    // Delete as the X server sends it: the key with the DEL character as its text.
+    const auto pressDelete = [](QLineEdit* edit) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QString(QChar(0x7f)));
+        QApplication::sendEvent(edit, &press);
+    };
+    const struct {
+        const char* name;
+        QLineEdit* (TForm1Probe::*field)() const;
+        std::function<void(QLineEdit*)> edit;
+        const char* text;
+    } rows[] = {
+        {"Home, Delete", &TForm1Probe::EditSat,
+         [&](QLineEdit* e) {
+             e->home(false);
+             pressDelete(e);
+         },
+         "40"},
+        {"select all, Delete", &TForm1Probe::EditRGB,
+         [&](QLineEdit* e) {
+             e->selectAll();
+             pressDelete(e);
+         },
+         ""},
+        {"paste into a number", &TForm1Probe::EditEqu,
+         [](QLineEdit* e) {
+             e->clear();
+             QApplication::clipboard()->setText("1x2");
+             e->paste();
+         },
+         "12"},
+        {"paste into RGB", &TForm1Probe::EditRGB,
+         [](QLineEdit* e) {
+             e->selectAll();
+             QApplication::clipboard()->setText("#00FF00");
+             e->paste();
+         },
+         "00ff00"},
+    };
+    for (const auto& row : rows) {
+        QLineEdit* field = (p().*row.field)();
+        field->setFocus();
+        row.edit(field);
+        EXPECT_EQ(field->text(), row.text) << row.name;
+    }
+    EXPECT_EQ(Selected(), MakeColor(0, 255, 0));
 }
 
 } // namespace

@@ -62,6 +62,7 @@ public:
     QLineEdit* EditGrd() const { return f.font_->EditGrd; }
     QToolButton* btnGtNone() const { return f.font_->btnGtNone; }
     QToolButton* btnGtTwo() const { return f.font_->btnGtTwo; }
+    QToolButton* btnGtThree() const { return f.font_->btnGtThree; }
     QToolButton* btnGtWave() const { return f.font_->btnGtWave; }
     QToolButton* btnBold() const { return f.font_->btnBold; }
     QComboBox* comboFontFace() const { return f.font_->comboFontFace; }

@@ -114,6 +114,27 @@ TEST_F(TagPages, ChoosingOneColourWhileTheEndSwatchIsPressedPressesTheBackground
     EXPECT_EQ(form_->SelectedColor(), MakeColor(0, 0, 0));
 }
 
+// A shortcut obeys the enabling rule of its menu at the moment it is pressed, menu opened or not:
+// F8 swaps only for two colours, three colours and the wave, and the tag menu's shortcuts do
+// nothing while the tag pages are hidden.
+TEST_F(TagPages, ShortcutsObeyTheirMenusRuleWhenPressed) {
+    const auto press = [this](QKeyCombination key) {
+        QTest::keyClick(p().EditRGB(), key.key(), key.keyboardModifiers());
+    };
+    const auto swapped = [this] { return p().pnlStart()->Color() == MakeColor(0, 0, 255); };
+    press(Qt::CTRL | Qt::Key_F);
+    EXPECT_EQ(Clipboard(), "") << "tag pages hidden";
+
+    p().btnShowExt()->click();
+    p().btnGtNone()->click();
+    press(QKeyCombination(Qt::Key_F8));
+    EXPECT_FALSE(swapped()) << "one colour";
+    p().btnGtThree()->click(); // shows the end swatch with the start colour
+    p().pnlEnd()->SetColor(MakeColor(0, 0, 255));
+    press(QKeyCombination(Qt::Key_F8));
+    EXPECT_TRUE(swapped()) << "three colours";
+}
+
 TEST_F(TagPages, SwapAndUnify) {
     p().miSwapClick();
     EXPECT_EQ(p().pnlStart()->Color(), MakeColor(0, 0, 255));

@@ -162,6 +162,43 @@ std::string TDesktop::Describe() const {
                "xwininfo -id $w 2>/dev/null | grep 'Map State'; done");
 }
 
+TGeometry TDesktop::ClientArea(const std::string& windowId) const {
+    std::istringstream in(Run("xwininfo -id " + windowId));
+    TGeometry g;
+    for (std::string line; std::getline(in, line);) {
+        const auto colon = line.find(':');
+        if (colon == std::string::npos) {
+            continue;
+        }
+        const std::string key = line.substr(0, colon);
+        const int value = std::atoi(line.c_str() + colon + 1);
+        if (key.find("Absolute upper-left X") != std::string::npos) {
+            g.x = value;
+        } else if (key.find("Absolute upper-left Y") != std::string::npos) {
+            g.y = value;
+        } else if (key == "  Width") {
+            g.width = value;
+        } else if (key == "  Height") {
+            g.height = value;
+        }
+    }
+    return g;
+}
+
+TGeometry TDesktop::Frame(const std::string& windowId) const {
+    // "_NET_FRAME_EXTENTS(CARDINAL) = left, right, top, bottom"
+    std::istringstream in(
+        Run("xprop -id " + windowId + " _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g'"));
+    int left = 0;
+    int right = 0;
+    int top = 0;
+    int bottom = 0;
+    in >> left >> right >> top >> bottom;
+    const TGeometry client = ClientArea(windowId);
+    return {client.x - left, client.y - top, client.width + left + right,
+            client.height + top + bottom};
+}
+
 void TDesktop::Screenshot(const fs::path& png) const {
     Status("import -window root " + png.string());
 }

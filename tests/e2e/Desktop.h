@@ -13,6 +13,14 @@
 
 namespace tintora::e2e {
 
+// A window's place and size on the screen, in pixels.
+struct TGeometry {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+};
+
 // Variables set for a started program, beside those of the test.
 using TEnvironment = std::vector<std::pair<std::string, std::string>>;
 
@@ -37,6 +45,10 @@ public:
     void CloseThroughWindowManager(const std::string& windowId) const;
     // What the desktop shows, for failure messages: every top-level window with its state.
     std::string Describe() const;
+    // Where a window's own area (inside the frame) lies on the screen.
+    TGeometry ClientArea(const std::string& windowId) const;
+    // The window's frame as the window manager draws it: the area with the title bar and borders.
+    TGeometry Frame(const std::string& windowId) const;
     // Saves a screenshot of the whole screen.
     void Screenshot(const std::filesystem::path& png) const;
 

@@ -15,13 +15,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-struct TGeometry {
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
-};
-
 class DesktopUse : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -30,7 +23,7 @@ protected:
         window_ = desktop_.WaitForWindow();
         ASSERT_FALSE(window_.empty()) << desktop_.Describe();
         Settle();
-        main_ = Geometry(window_);
+        main_ = desktop_.ClientArea(window_);
         // The window is its menu bar and the client area under it, 189 pixels high collapsed.
         menuBar_ = main_.height - 189;
         ASSERT_GT(menuBar_, 10);
@@ -42,30 +35,6 @@ protected:
             desktop_.CloseThroughWindowManager(window_);
             program_.WaitForExit(10s);
         }
-    }
-
-    // Where a window's own area (inside the frame) lies on the screen.
-    TGeometry Geometry(const std::string& window) const {
-        std::istringstream in(desktop_.Run("xwininfo -id " + window));
-        TGeometry g;
-        for (std::string line; std::getline(in, line);) {
-            const auto colon = line.find(':');
-            if (colon == std::string::npos) {
-                continue;
-            }
-            const std::string key = line.substr(0, colon);
-            const int value = std::atoi(line.c_str() + colon + 1);
-            if (key.find("Absolute upper-left X") != std::string::npos) {
-                g.x = value;
-            } else if (key.find("Absolute upper-left Y") != std::string::npos) {
-                g.y = value;
-            } else if (key == "  Width") {
-                g.width = value;
-            } else if (key == "  Height") {
-                g.height = value;
-            }
-        }
-        return g;
     }
 
     // A point of the main window's client area, in screen coordinates.
@@ -97,7 +66,7 @@ TEST_F(DesktopUse, TheDropperPicksAColourFromAnotherWindow) {
     const std::string block = desktop_.WaitForWindow("colour-block");
     ASSERT_FALSE(block.empty()) << desktop_.Describe();
     Settle();
-    const TGeometry g = Geometry(block);
+    const TGeometry g = desktop_.ClientArea(block);
 
     // Press on the dropper button, drag onto the block, release there.
     Xdo("mousemove " + At(271 + 37, 133 + 11) + " mousedown 1");
@@ -113,7 +82,7 @@ TEST_F(DesktopUse, TheDropperPicksAColourFromAnotherWindow) {
 
 TEST_F(DesktopUse, FontTagColourAndFormatsReachTheClipboard) {
     Keys("ctrl+g"); // the tag pages
-    main_ = Geometry(window_);
+    main_ = desktop_.ClientArea(window_);
     // The text field runs across the top of the FONT page, below the page tabs.
     Xdo("mousemove " + At(120, 194 + 36) + " click 1");
     Keys("ctrl+a BackSpace H i");
@@ -142,6 +111,11 @@ TEST_F(DesktopUse, TheBodyTagIsCopiedThroughItsDialog) {
     const std::string dialog = desktop_.WaitForWindow("BODYタグのコピー - Tintora");
     ASSERT_FALSE(dialog.empty()) << desktop_.Describe();
     Settle();
+    // Its frame opens at the main window's frame plus the tag pages' place in the window.
+    const TGeometry mainFrame = desktop_.Frame(window_);
+    const TGeometry dialogFrame = desktop_.Frame(dialog);
+    EXPECT_EQ(dialogFrame.x, mainFrame.x + 1);
+    EXPECT_EQ(dialogFrame.y, mainFrame.y + 194);
     Xdo("windowactivate --sync " + dialog + " key Return");
     Settle();
     EXPECT_EQ(Clipboard(), "<body bgcolor=\"#ffffff\" text=\"#ff0000\" link=\"#0000ff\" "
@@ -197,7 +171,7 @@ TEST_F(DesktopUse, BackgroundPicturesOfEachPluginFormatTileTheBodySample) {
                   0);
     }
     Keys("ctrl+g");
-    main_ = Geometry(window_);
+    main_ = desktop_.ClientArea(window_);
     Xdo("mousemove " + At(1 + 80, 194 + 10) + " click 1"); // the BODY tab
     Settle();
     const TGeometry page{main_.x, main_.y + menuBar_ + 194, 353, 228};

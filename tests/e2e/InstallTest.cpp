@@ -90,8 +90,15 @@ TEST_F(Installed, TheInstalledProgramFindsItsDataAndKeepsSettingsInTheUsersFolde
                   .find("\nStartupWMClass=" + wmClass[1].str() + "\n"),
               std::string::npos)
         << classes;
-    EXPECT_NE(desktop_.Run("xprop -id " + window + " _NET_WM_ICON | head -n 2").find("Icon ("),
-              std::string::npos);
+    // The icon follows the first picture of the window.
+    const auto hasIcon = [&] {
+        return desktop_.Run("xprop -id " + window + " _NET_WM_ICON | head -n 2").find("Icon (") !=
+               std::string::npos;
+    };
+    for (int i = 0; i < 50 && !hasIcon(); ++i) {
+        std::this_thread::sleep_for(100ms);
+    }
+    EXPECT_TRUE(hasIcon());
 
     desktop_.Status("xdotool windowactivate --sync " + window + " key F1");
     for (int i = 0; i < 100 && !fs::exists(root_ / "opened"); ++i) {

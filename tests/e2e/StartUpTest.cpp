@@ -79,6 +79,43 @@ TEST_F(StartUp, AStoredPositionOffTheScreenIsPulledIntoTheWorkArea) {
     EXPECT_LT(top, 768 - 150) << "the window's bottom edge must lie on the screen";
 }
 
+// The whole frame, title bar and borders as the window manager draws them, stays on the screen
+// (1024 x 768, no panels): at start-up and when the tag pages expand the window downwards.
+TEST_F(StartUp, TheWholeFrameStaysOnTheScreenAtStartAndOnExpanding) {
+    const struct {
+        const char* name;
+        int top;
+        int left;
+    } rows[] = {{"near the bottom right", 700, 900}, {"low on the screen", 500, 100}};
+    for (const auto& row : rows) {
+        WriteFile(copy_.SettingsFile(), "[WINDOW]\r\nTop=" + std::to_string(row.top) +
+                                            "\r\nLeft=" + std::to_string(row.left) + "\r\n");
+        TProcess program = copy_.Start(desktop_);
+        const std::string window = desktop_.WaitForWindow();
+        ASSERT_FALSE(window.empty()) << desktop_.Describe();
+        for (const char* keys : {"", "ctrl+g"}) {
+            if (*keys != '\0') {
+                desktop_.Status("xdotool windowactivate --sync " + window + " key " + keys);
+            }
+            // The window settles once the window manager has framed it; a busy machine is slow.
+            TGeometry frame;
+            const auto onScreen = [&] {
+                frame = desktop_.Frame(window);
+                const bool framed = frame.width > desktop_.ClientArea(window).width;
+                return framed && frame.x >= 0 && frame.y >= 0 && frame.x + frame.width <= 1024 &&
+                       frame.y + frame.height <= 768;
+            };
+            for (int i = 0; i < 50 && !onScreen(); ++i) {
+                std::this_thread::sleep_for(100ms);
+            }
+            EXPECT_TRUE(onScreen()) << row.name << " " << keys << ": " << frame.x << ", " << frame.y
+                                    << ", " << frame.width << " x " << frame.height;
+        }
+        desktop_.CloseThroughWindowManager(window);
+        EXPECT_EQ(program.WaitForExit(kExitTimeout), 0);
+    }
+}
+
 TEST_F(StartUp, AStoredPositionOnTheScreenIsKept) {
     WriteFile(copy_.SettingsFile(), "[WINDOW]\r\nTop=120\r\nLeft=240\r\n");
     const std::string ini = RunAndClose();

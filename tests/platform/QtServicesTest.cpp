@@ -1,9 +1,15 @@
 // The Qt forms of what the program hands its platform services.
 
 #include "platform/QtFileChooser.h"
+#include "platform/QtTranslations.h"
 #include "platform/QtUserPrompts.h"
 
 #include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QTranslator>
 
 namespace tintora {
 namespace {
@@ -25,6 +31,16 @@ TEST(QtFileFilter, PairsBecomeQtEntriesWithSpaceSeparatedPatterns) {
     for (const auto& row : rows) {
         EXPECT_EQ(QtFileFilter(row.filter), QString::fromUtf8(row.qt)) << row.name;
     }
+}
+
+// The platform's own dialogs, such as the template name box, speak the program's language.
+TEST(QtTranslations, StandardButtonsSpeakJapanese) {
+    QTranslator* japanese = InstallQtTranslations(qApp);
+    ASSERT_NE(japanese, nullptr);
+    const QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text(), "キャンセル");
+    QCoreApplication::removeTranslator(japanese);
+    delete japanese;
 }
 
 TEST(PromptText, ALoneCarriageReturnBreaksTheLine) {

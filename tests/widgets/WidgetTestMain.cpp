@@ -1,10 +1,11 @@
 // Entry point of the widget tests: one QApplication for the whole run, on whatever platform the
-// environment names (offscreen under ctest).
+// environment names (offscreen under ctest), with the program's font and style.
+
+#include "platform/ProgramLook.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QFont>
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
@@ -13,9 +14,6 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
-    QFont font = QApplication::font();
-    font.setFamilies({"IPAPGothic", "IPAGothic", font.family()});
-    font.setPixelSize(12);
-    QApplication::setFont(font);
+    tintora::UseProgramLook();
     return RUN_ALL_TESTS();
 }
