@@ -100,6 +100,10 @@ TDesktop::TDesktop() {
                          "p=$!; timeout 10 xdotool search --sync --onlyvisible --name "
                          "tintora-probe; r=$?; kill $p; wait $p; exit $r") == 0;
     }
+    // The window manager lets go of the probe before anything else is mapped: a window mapped
+    // while it is still unmanaging one can be left unmapped.
+    managed = managed && Status("for i in $(seq 100); do xprop -root _NET_CLIENT_LIST | "
+                                "grep -q '0x' || exit 0; sleep 0.05; done; exit 1") == 0;
     if (!managed) {
         Stop(wm_);
         Stop(xvfb_);
