@@ -6,6 +6,7 @@
 #include "platform/HelpFile.h"
 #include "preview/BrowserPrograms.h"
 #include "settings/IniFile2.h"
+#include "widgets/QvSpinEdit.h"
 #include "widgets/SampleFont.h"
 
 #include <QAbstractButton>
@@ -117,7 +118,7 @@ void TFormOpt::ShowOptions() {
     }
     cbNoAskBodyAttrib->setChecked(e.NoAskBodyAttrib);
 
-    SpinSampleFontSize->setText(QString::number(e.SampleFontSize));
+    SpinSampleFontSize->SetValue(e.SampleFontSize);
     const int face = comboSampleFontName->findText(Text(e.SampleFontName), Qt::MatchFixedString);
     comboSampleFontName->setCurrentIndex(std::max(face, 0));
     cbInsBaseTag->setChecked(e.InsBaseTag);
@@ -156,7 +157,7 @@ TOptionsEdit TFormOpt::Edited() const {
     }
     e.NoAskBodyAttrib = cbNoAskBodyAttrib->isChecked();
 
-    e.SampleFontSize = SpinSampleFontSize->text().trimmed().toInt();
+    e.SampleFontSize = SpinSampleFontSize->Value();
     e.SampleFontName = Text(comboSampleFontName->currentText());
     e.InsBaseTag = cbInsBaseTag->isChecked();
     e.MainBrowser = MainBrowserItems->checkedId();
@@ -252,10 +253,17 @@ void TFormOpt::lbSpiClick() {
     ShowValue(LabelSpiInfo, Text(plugin.Info));
 }
 
-// A value longer than its label is shortened in the middle and shown whole in the tooltip.
+// A value longer than its label is shortened and shown whole in the tooltip: in the middle on one
+// line (a path keeps both ends), at the end when the label wraps its lines.
 void TFormOpt::ShowValue(QLabel* label, const QString& text) {
-    const QString shown =
-        label->fontMetrics().elidedText(text, Qt::ElideMiddle, label->contentsRect().width());
+    const QFontMetrics metrics = label->fontMetrics();
+    const int width = label->contentsRect().width();
+    const int lines = label->height() / metrics.lineSpacing();
+    // Lines wrap at word boundaries and leave some of their width unused.
+    const QString shown = label->wordWrap()
+                              ? metrics.elidedText(text, Qt::ElideRight,
+                                                   lines * (width - 8 * metrics.averageCharWidth()))
+                              : metrics.elidedText(text, Qt::ElideMiddle, width);
     label->setText(shown);
     label->setToolTip(shown == text ? QString() : text);
 }

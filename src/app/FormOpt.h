@@ -34,6 +34,7 @@ class QTabWidget;
 namespace tintora {
 
 class TCaseCheckBox;
+class TQvSpinEdit;
 
 // One loaded plug-in as the information group shows it.
 struct TPluginInfo {
@@ -130,7 +131,7 @@ public:
     QLabel* LabelSampleFontName = nullptr;
     QComboBox* comboSampleFontName = nullptr;
     QLabel* LabelSampleFontSize = nullptr;
-    QLineEdit* SpinSampleFontSize = nullptr;
+    TQvSpinEdit* SpinSampleFontSize = nullptr;
     QCheckBox* cbInsBaseTag = nullptr;
     QLabel* LabelIEPath = nullptr;
     QLineEdit* EditIEPath = nullptr;

@@ -4,6 +4,7 @@
 #include "app/FormOpt.h"
 #include "app/Placement.h"
 #include "app/ProgramInfo.h"
+#include "widgets/QvSpinEdit.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -166,7 +167,8 @@ void TFormOpt::BuildTagViewPage() {
               170, kFieldHeight);
     comboSampleFontName->setMaxVisibleItems(16);
     LabelSampleFontName->setBuddy(comboSampleFontName);
-    SpinSampleFontSize = Place(new QLineEdit(p), kPageWidth - 8 - 50, 30, 50, kFieldHeight);
+    // No range of its own: the main window corrects a size outside 6..99 when it takes it.
+    SpinSampleFontSize = Place(new TQvSpinEdit(p), kPageWidth - 8 - 50, 30, 50, kFieldHeight);
     LabelSampleFontSize = MakeLabel(p, "サイズ(&S):", 0, 30);
     LabelSampleFontSize->move(SpinSampleFontSize->x() - 6 - LabelSampleFontSize->width(), 30);
     LabelSampleFontSize->setBuddy(SpinSampleFontSize);
@@ -209,10 +211,15 @@ void TFormOpt::BuildSpiPage() {
     }
     const int valueLeft = 10 + nameWidth + 6;
     for (int i = 0; i < 5; ++i) {
-        MakeLabel(grpSpiInfo, names[i], 10, 22 + 26 * i, nameWidth);
+        MakeLabel(grpSpiInfo, names[i], 10, 20 + 23 * i, nameWidth);
         *values[i] =
-            MakeLabel(grpSpiInfo, "-", valueLeft, 22 + 26 * i, grpSpiInfo->width() - 8 - valueLeft);
+            MakeLabel(grpSpiInfo, "-", valueLeft, 20 + 23 * i, grpSpiInfo->width() - 8 - valueLeft);
     }
+    // The description may run to three lines.
+    LabelSpiInfo->setWordWrap(true);
+    LabelSpiInfo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    LabelSpiInfo->setFixedHeight(3 * LabelSpiInfo->fontMetrics().lineSpacing() + 2);
+    LabelSpiInfo->move(LabelSpiInfo->x(), LabelSpiInfo->y() + 3);
 
     grpSpiPath =
         Place(new QGroupBox("プラグインを検索する場所(&P)", p), 8, 194, kPageWidth - 16, 110);

@@ -7,6 +7,7 @@
 #include "app/FormOpt.h"
 #include "settings/IniFile2.h"
 #include "widgets/GrdBarSet.h"
+#include "widgets/QvSpinEdit.h"
 
 #include <functional>
 #include <gtest/gtest.h>
