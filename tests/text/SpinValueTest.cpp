@@ -51,10 +51,14 @@ TEST(SpinValueTest, ClampsOnlyWhenTheRangeIsNotEmpty) {
     const struct {
         std::int32_t value, min, max, held;
     } rows[] = {
-        {-5, 0, 0, -5}, // equal ends: no range at all
-        {kMax32, 3, 3, kMax32}, {25, 1, 10, 10}, {0, 1, 10, 1},
-        {7, 1, 10, 7},          {5, 10, 1, 10}, // ends the wrong way round: the minimum is tried
-                                                // first
+        // Equal ends: no range at all.
+        {-5, 0, 0, -5},
+        {kMax32, 3, 3, kMax32},
+        {25, 1, 10, 10},
+        {0, 1, 10, 1},
+        {7, 1, 10, 7},
+        // Ends the wrong way round: the minimum is tried first.
+        {5, 10, 1, 10},
         {20, 10, 1, 1},
     };
     for (const auto& row : rows) {
@@ -76,12 +80,24 @@ TEST(SpinValueTest, FiltersTypedCharacters) {
         bool editing; // accepted with the editor on
         bool locked;  // accepted with the editor off
     } rows[] = {
-        {U'0', true, false},       {U'9', true, false},  {U'+', true, false},  {U'-', true, false},
-        {U',', true, false}, // the decimal separator given below
-        {U'.', false, false},      {U'a', false, false}, {U'$', false, false}, {U' ', false, false},
-        {U'\u3042', false, false}, {8, true, false}, // backspace edits, so it goes with the editor
-        {3, true, true},                             // copy and the other control characters stay
-        {27, true, true},          {13, false, false}, // carriage return never reaches the field
+        // Number characters, the decimal separator given below among them.
+        {U'0', true, false},
+        {U'9', true, false},
+        {U'+', true, false},
+        {U'-', true, false},
+        {U',', true, false},
+        // Anything else from the space up.
+        {U'.', false, false},
+        {U'a', false, false},
+        {U'$', false, false},
+        {U' ', false, false},
+        {U'\u3042', false, false},
+        // Backspace edits, so it goes with the editor; copy and the other control characters
+        // stay; carriage return never reaches the field.
+        {8, true, false},
+        {3, true, true},
+        {27, true, true},
+        {13, false, false},
     };
     for (const auto& row : rows) {
         EXPECT_EQ(SpinAcceptsChar(row.c, U',', true), row.editing) << std::uint32_t{row.c};
