@@ -10,8 +10,7 @@ namespace tintora {
 void TForm1::miOptClick() {
     TOptionsContext context{settings_,           GetSampleFontName(),     {},
                             files_.SettingsFile, files_.InstalledDataDir, BrowserSearchPath(),
-                            services_.Files,     services_.Prompts,       {},
-                            services_.RunModal};
+                            services_.Files,     services_.Prompts,       services_.RunModal};
     for (int i = 0; i < SPIs1.Count(); ++i) {
         const TSPI& spi = SPIs1.SPIs(i);
         context.LoadedPlugins.push_back(
@@ -19,9 +18,6 @@ void TForm1::miOptClick() {
              spi.Descriptions().empty() ? std::string() : spi.Descriptions().front(),
              spi.PluginInfo()});
     }
-    context.BrowseFolder = [this](const std::string& initial) {
-        return services_.Files.ChooseFolder(TFolderRequest{"", initial});
-    };
     TFormOpt dialog(std::move(context), this);
     dialog.SetShowHint(settings_.ShowHint);
     if (services_.RunModal(dialog) != QDialog::Accepted) {

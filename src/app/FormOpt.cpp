@@ -8,6 +8,7 @@
 #include "settings/IniFile2.h"
 #include "widgets/QvSpinEdit.h"
 #include "widgets/SampleFont.h"
+#include "widgets/ShBrowseForFolderEx.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -215,11 +216,8 @@ void TFormOpt::btnBrwsPathClick(QPushButton* sender) {
 }
 
 void TFormOpt::btnBrwsSpiDirClick() {
-    if (!context_.BrowseFolder) {
-        return;
-    }
-    if (const auto folder = context_.BrowseFolder(Text(editSpiDir->text()))) {
-        editSpiDir->setText(Text(*folder));
+    if (FolderDlg1->Execute()) {
+        editSpiDir->setText(FolderDlg1->SelectedPath());
     }
 }
 

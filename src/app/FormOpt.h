@@ -13,8 +13,6 @@
 #include "settings/OptionsEdit.h"
 #include "settings/Settings.h"
 
-#include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,6 +33,7 @@ namespace tintora {
 
 class TCaseCheckBox;
 class TQvSpinEdit;
+class TSHBrowseForFolderEx;
 
 // One loaded plug-in as the information group shows it.
 struct TPluginInfo {
@@ -43,9 +42,6 @@ struct TPluginInfo {
     std::string Description;
     std::string Info;
 };
-
-// Asks for a folder starting at `initial`; nothing when the user cancels.
-using TFolderBrowse = std::function<std::optional<std::string>(const std::string& initial)>;
 
 // What the dialog needs of the main window and the platform.
 struct TOptionsContext {
@@ -58,7 +54,6 @@ struct TOptionsContext {
     std::string BrowserSearchPath; // the folders browsers are looked up in
     IFileChooser& Files;
     IUserPrompts& Prompts;
-    TFolderBrowse BrowseFolder;
     TModalRun RunModal = ExecModal; // runs the character case dialog
 };
 
@@ -158,6 +153,8 @@ public:
     QCheckBox* cbPathOther = nullptr;
     QLineEdit* editSpiDir = nullptr;
     QPushButton* btnBrwsSpiDir = nullptr;
+    // The plug-in folder's browse dialog, with its default settings; owned by the dialog.
+    TSHBrowseForFolderEx* FolderDlg1 = nullptr;
 
     // Every close, OK or Cancel, stores the dialog's place.
     void done(int result) override;

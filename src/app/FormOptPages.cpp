@@ -5,6 +5,7 @@
 #include "app/Placement.h"
 #include "app/ProgramInfo.h"
 #include "widgets/QvSpinEdit.h"
+#include "widgets/ShBrowseForFolderEx.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -228,6 +229,7 @@ void TFormOpt::BuildSpiPage() {
     cbPathOther = MakeCheck(grpSpiPath, "プラグインのあるフォルダを指定", 12, 64);
     editSpiDir = MakeField(grpSpiPath, 30, 84, grpSpiPath->width() - 12 - kBrowseWidth - 3 - 30);
     btnBrwsSpiDir = MakeBrowseButton(grpSpiPath, editSpiDir);
+    FolderDlg1 = new TSHBrowseForFolderEx(this);
 }
 
 void TFormOpt::ConnectControls() {

@@ -98,7 +98,6 @@ TEST_F(TForm1Test, EveryCaptionFitsItsControl) {
                                      "",
                                      fakes_.Files,
                                      fakes_.Prompts,
-                                     {},
                                      ExecModal},
                      form_.get());
     options.show();

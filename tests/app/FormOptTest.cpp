@@ -4,12 +4,14 @@
 #include "app/FormOpt.h"
 
 #include "fakes/FakeServices.h"
+#include "widgets/ShBrowseForFolderEx.h"
 
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -30,7 +32,6 @@ protected:
                                dir_.path().toStdString(),
                                files_,
                                prompts_,
-                               {},
                                ExecModal};
     }
 
@@ -122,6 +123,25 @@ TEST_F(FormOpt, BoxesEnableTheirFields) {
     EXPECT_TRUE(dialog.btnBrwsSpiDir->isEnabled());
     EXPECT_FALSE(dialog.cbPathWin->isEnabled());
     EXPECT_FALSE(dialog.cbPathSys->isEnabled());
+}
+
+TEST_F(FormOpt, TheFolderButtonPutsTheChosenFolderInItsField) {
+    TSettings s;
+    s.SearchDir = "/typed/";
+    TFormOpt dialog(Context(s));
+    dialog.show();
+    for (const bool accept : {true, false}) {
+        dialog.FolderDlg1->SetRunner([&](QDialog& window, QFileDialog& chooser) {
+            // The default instance opens at the dialog's client origin.
+            EXPECT_EQ(window.pos(), dialog.mapToGlobal(QPoint(0, 0)));
+            chooser.selectFile(dir_.path());
+            static_cast<QDialog&>(chooser).done(accept ? QDialog::Accepted : QDialog::Rejected);
+            return window.result();
+        });
+        dialog.editSpiDir->setText("/typed/");
+        dialog.btnBrwsSpiDir->click();
+        EXPECT_EQ(dialog.editSpiDir->text(), accept ? dir_.path() : "/typed/");
+    }
 }
 
 TEST_F(FormOpt, TheInformationGroupShowsTheSelectedPlugin) {
