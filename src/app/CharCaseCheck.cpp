@@ -34,6 +34,14 @@ TCharCases CharCasesForCheckState(Qt::CheckState state, const TCharCases& workin
     return working;
 }
 
+TCaseCheckBox::TCaseCheckBox(const QString& caption, QWidget* parent) : QCheckBox(caption, parent) {
+    setTristate(true);
+}
+
+void TCaseCheckBox::nextCheckState() {
+    setCheckState(checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+}
+
 bool RunCharCaseDialog(QWidget* parent, Qt::CheckState state, TCharCases& working, bool showHints,
                        QPoint origin, const TModalRun& run) {
     TFormCharCase dialog(parent);

@@ -8,6 +8,7 @@
 #include "app/ModalRun.h"
 #include "html/CharCase.h"
 
+#include <QCheckBox>
 #include <QPoint>
 
 class QWidget;
@@ -21,6 +22,17 @@ Qt::CheckState CharCasesCheckState(const TCharCases& cases);
 // The modes the dialog opens with for a check box state: three ccLower for unchecked, three
 // ccUpper for checked, the working copy itself for partially checked.
 TCharCases CharCasesForCheckState(Qt::CheckState state, const TCharCases& working);
+
+// The summary box itself. Only the program puts it into the partially checked state: a click of
+// the user turns a partially checked or unchecked box into a checked one, and a checked box into
+// an unchecked one.
+class TCaseCheckBox : public QCheckBox {
+public:
+    explicit TCaseCheckBox(const QString& caption, QWidget* parent = nullptr);
+
+protected:
+    void nextCheckState() override;
+};
 
 // The button's action: opens the character case dialog at `origin` (screen coordinates, pulled in
 // from the right screen edge) with the modes CharCasesForCheckState gives, tooltips as

@@ -173,6 +173,9 @@ private:
     void PrepareMenu(QMenu* menu);
     void AppDeactivate();
     void mcOptClick();
+    // The Options dialog; OK applies what it gives back and searches the plug-ins again
+    // (Form1Options.cpp).
+    void miOptClick();
 
     // The views of the selected colour, as the controller drives them.
     void ShowBarForms(TColor color, FineEsl esl) override;

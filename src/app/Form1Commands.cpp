@@ -290,12 +290,14 @@ void TForm1::ConnectCommands() {
         miStayOnTopClick();
     });
     connect(miReadme, &QAction::triggered, this, guarded(&TForm1::miReadmeClick));
+    connect(miOpt, &QAction::triggered, this, guarded(&TForm1::miOptClick));
     connect(miPaintFontBG, &QAction::toggled, this,
             [this](bool on) { settings_.PaintFontBG = on; });
     connect(miUseSpanTag, &QAction::triggered, this, [this] { miUseSpanTagClick(); });
-    for (QAction* action : {miCopy, miBrowse, miFitWebColor, miNega, miRandom, miCopyFont,
-                            miCopyBody, miSwap, miUnifyEqu, miUnifySat, miUnifyLum, miLoadBgImage,
-                            miClearBgImage, miSaveTemplate, miDelTemplate, miStayOnTop, miReadme}) {
+    for (QAction* action :
+         {miCopy, miBrowse, miFitWebColor, miNega, miRandom, miCopyFont, miCopyBody, miSwap,
+          miUnifyEqu, miUnifySat, miUnifyLum, miLoadBgImage, miClearBgImage, miSaveTemplate,
+          miDelTemplate, miStayOnTop, miReadme, miOpt}) {
         action->setEnabled(true);
     }
     mcCopyFmt->setEnabled(true);

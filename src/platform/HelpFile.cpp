@@ -8,6 +8,18 @@
 
 namespace tintora {
 
+namespace {
+
+QUrl HelpDocumentUrl(const QString& documentPath, const QString& section) {
+    QUrl url = QUrl::fromLocalFile(documentPath);
+    if (!section.isEmpty()) {
+        url.setFragment(section);
+    }
+    return url;
+}
+
+} // namespace
+
 QString HelpDocumentName(const QString& helpFile) {
     const QString name = QFileInfo(helpFile).fileName();
     const qsizetype dot = name.lastIndexOf(QChar('.'));
@@ -29,6 +41,11 @@ QString FindHelpDocument(const QString& helpFile, const QStringList& folders) {
 }
 
 void ShowHelpContents(const QString& helpFile, const QString& installedDataDir) {
+    ShowHelpSection(helpFile, installedDataDir, QString());
+}
+
+void ShowHelpSection(const QString& helpFile, const QString& installedDataDir,
+                     const QString& section) {
     const QString path =
         FindHelpDocument(helpFile, {QCoreApplication::applicationDirPath(), installedDataDir});
     if (path.isEmpty()) {
@@ -36,7 +53,7 @@ void ShowHelpContents(const QString& helpFile, const QString& installedDataDir) 
                             .arg(HelpDocumentName(helpFile))
                             .toStdString());
     }
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
+    if (!QDesktopServices::openUrl(HelpDocumentUrl(path, section))) {
         throw EHelpFile(QStringLiteral("ヘルプファイル %1 を開けません。").arg(path).toStdString());
     }
 }

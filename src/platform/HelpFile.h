@@ -29,4 +29,9 @@ QString FindHelpDocument(const QString& helpFile, const QStringList& folders);
 // desktop cannot open it.
 void ShowHelpContents(const QString& helpFile, const QString& installedDataDir);
 
+// The same document at one of its sections (the id of its heading). A desktop that drops the
+// fragment of a local file still shows the document, from its start.
+void ShowHelpSection(const QString& helpFile, const QString& installedDataDir,
+                     const QString& section);
+
 } // namespace tintora

@@ -77,8 +77,16 @@ QString QtFileFilter(const std::string& filter) {
     const QStringList parts = QString::fromStdString(filter).split('|');
     QStringList entries;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        const QString patterns = parts[i + 1].split(';', Qt::SkipEmptyParts).join(' ');
-        entries << QStringLiteral("%1 (%2)").arg(parts[i], patterns.isEmpty() ? "*" : patterns);
+        QStringList patterns = parts[i + 1].split(';', Qt::SkipEmptyParts);
+        // "*.*" means every file, also one without a dot (most programs here have none); Qt
+        // would take the dot literally.
+        for (QString& pattern : patterns) {
+            if (pattern == QStringLiteral("*.*")) {
+                pattern = QStringLiteral("*");
+            }
+        }
+        entries << QStringLiteral("%1 (%2)").arg(parts[i],
+                                                 patterns.isEmpty() ? "*" : patterns.join(' '));
     }
     return entries.join(";;");
 }

@@ -11,7 +11,7 @@ namespace tintora {
 
 // The program's "description|patterns|..." filter in Qt's form: one "description (patterns)" entry
 // per pair, separated by ";;", the patterns space-separated. The dialog shows the descriptions
-// alone. An empty filter, or a description without patterns, offers every file.
+// alone. An empty filter, a description without patterns, or the pattern "*.*" offers every file.
 QString QtFileFilter(const std::string& filter);
 
 class TQtFileChooser : public IFileChooser, public TDialogOwner {

@@ -4,6 +4,7 @@
 #include "Form1Probe.h"
 #include "app/FormCharCase.h"
 #include "app/FormCopyBody.h"
+#include "app/FormOpt.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOptionButton>
+#include <QTabWidget>
 #include <QToolButton>
 
 namespace tintora {
@@ -87,6 +89,25 @@ TEST_F(TForm1Test, EveryCaptionFitsItsControl) {
     TFormCharCase charCase(form_.get());
     charCase.show();
     EXPECT_EQ(ClippedCaptions(&charCase), TCaptions{}) << "character case";
+
+    TFormOpt options(TOptionsContext{form_->Settings(),
+                                     form_->GetSampleFontName(),
+                                     {},
+                                     form_->Files().SettingsFile,
+                                     "",
+                                     "",
+                                     fakes_.Files,
+                                     fakes_.Prompts,
+                                     ExecModal},
+                     form_.get());
+    options.show();
+    for (int page = 0; page < options.PageCtrl->count(); ++page) {
+        options.PageCtrl->setCurrentIndex(page);
+        EXPECT_EQ(ClippedCaptions(options.PageCtrl->widget(page)), TCaptions{})
+            << options.PageCtrl->tabText(page).toStdString();
+    }
+    options.PageCtrl->setCurrentIndex(0);
+    EXPECT_EQ(ClippedCaptions(&options), TCaptions{}) << "options";
 }
 
 } // namespace

@@ -120,6 +120,8 @@ public:
     void comboFontTemplateChange() { f.comboFontTemplateChange(); }
     void comboBodyTemplateChange() { f.comboBodyTemplateChange(); }
     void Close() { f.close(); }
+    QAction* miOpt() const { return f.miOpt; }
+    void miOptClick() { f.miOptClick(); }
 };
 
 // A shown main window with fake services and a settings file of its own, fresh for each test.

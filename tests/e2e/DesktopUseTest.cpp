@@ -122,6 +122,26 @@ TEST_F(DesktopUse, TheBodyTagIsCopiedThroughItsDialog) {
                            "vlink=\"#800080\" alink=\"#ff0000\">");
 }
 
+TEST_F(DesktopUse, AnOptionSetInTheOptionsDialogTakesEffectAndIsKept) {
+    Keys("alt+v o");
+    const std::string dialog = desktop_.WaitForWindow("オプション設定 - Tintora");
+    ASSERT_FALSE(dialog.empty()) << desktop_.Describe();
+    Settle();
+    // The copy page, then its "#" box by its accelerator; Return is OK.
+    Xdo("windowactivate --sync " + dialog + " key --delay 80 ctrl+Tab alt+h Return");
+    Settle();
+    EXPECT_TRUE(desktop_.VisibleWindows("オプション設定").empty()) << desktop_.Describe();
+    Keys("F12");
+    EXPECT_EQ(Clipboard(), "#ff0000");
+
+    desktop_.CloseThroughWindowManager(window_);
+    ASSERT_EQ(program_.WaitForExit(10s), 0);
+    const std::string ini = ReadFile(copy_.SettingsFile());
+    EXPECT_NE(ini.find("AddSharp=1\r\n"), std::string::npos) << ini;
+    EXPECT_NE(ini.find("Option.Top="), std::string::npos) << ini;
+    EXPECT_NE(ini.find("Option.Left="), std::string::npos) << ini;
+}
+
 // Where the pixels of a colour lie in a screenshot: their bounding box and their count.
 struct TColourSpread {
     int count = 0;

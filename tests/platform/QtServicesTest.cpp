@@ -21,7 +21,7 @@ TEST(QtFileFilter, PairsBecomeQtEntriesWithSpaceSeparatedPatterns) {
         const char* qt;
     } rows[] = {
         {"two entries", "HTML文書|*.html;*.htm|すべてのファイル|*.*",
-         "HTML文書 (*.html *.htm);;すべてのファイル (*.*)"},
+         "HTML文書 (*.html *.htm);;すべてのファイル (*)"},
         {"description with its own patterns", "ﾋﾞｯﾄﾏｯﾌﾟ (*.bmp)|*.bmp", "ﾋﾞｯﾄﾏｯﾌﾟ (*.bmp) (*.bmp)"},
         {"no patterns", "全て|", "全て (*)"},
         {"a description without its pair is dropped", "実行ファイル|*.exe|余り",
