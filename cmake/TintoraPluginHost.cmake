@@ -6,6 +6,10 @@
 set(TINTORA_PLUGIN_INSTALL_DIR ${CMAKE_INSTALL_LIBDIR}/tintora/plugins)
 file(RELATIVE_PATH TINTORA_PLUGIN_DIR_FROM_BIN
     ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_LIBDIR}/tintora/plugins)
+# The program's own modules (the live preview's DevTools client) one level up, likewise.
+set(TINTORA_MODULE_INSTALL_DIR ${CMAKE_INSTALL_LIBDIR}/tintora)
+file(RELATIVE_PATH TINTORA_MODULE_DIR_FROM_BIN
+    ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_LIBDIR}/tintora)
 # In a build tree the plug-ins lie beside the program, where it looks in its own folder.
 set(TINTORA_PLUGIN_BUILD_DIR ${PROJECT_BINARY_DIR}/src)
 

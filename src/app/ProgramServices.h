@@ -5,7 +5,7 @@
 // live preview reads) and any other browser started with the page's URL.
 
 #include "app/FormServices.h"
-#include "platform/DevToolsClient.h"
+#include "platform/LazyDevToolsBrowser.h"
 #include "platform/QtClipboardText.h"
 #include "platform/QtFileChooser.h"
 #include "platform/QtProcessStarter.h"
@@ -32,7 +32,7 @@ public:
     TSteadyClock Clock;
     TQtProcessStarter Processes;
     TProcessDdeClient Browsers;
-    TDevToolsClient LiveBrowser;
+    TLazyDevToolsBrowser LiveBrowser;
 };
 
 // The Chromium profile folder of the program: "tintora/chromium-profile" in the user's cache

@@ -214,9 +214,10 @@ TProgramCopy::TProgramCopy() {
     }
     folder_ = pattern;
     fs::copy_file(TINTORA_PROGRAM, folder_ / "tintora");
-    // The image plug-ins lie beside the built program, where it looks for them.
+    // The image plug-ins and the program's own modules lie beside the built program, where it
+    // looks for them.
     for (const auto& entry : fs::directory_iterator(fs::path(TINTORA_PROGRAM).parent_path())) {
-        if (entry.path().extension() == ".spi") {
+        if (entry.path().extension() == ".spi" || entry.path().extension() == ".so") {
             fs::copy_file(entry.path(), folder_ / entry.path().filename());
         }
     }

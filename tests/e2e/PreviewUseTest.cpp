@@ -79,6 +79,14 @@ TEST_F(PreviewUse, F9ShowsTheFontPreviewInChromium) {
     EXPECT_TRUE(fs::exists(copy_.Folder() / "cache/tintora/chromium-profile/DevToolsActivePort"))
         << "the live preview reaches this browser through its DevTools port";
     EXPECT_EQ(ReadFile(copy_.Folder() / "tintora.html").substr(0, 8), "<html>\r\n");
+
+    // The connection the live preview uses is opened when the live preview first updates the
+    // page, not at start-up.
+    const std::string maps = "/proc/" + std::to_string(program_.Pid()) + "/maps";
+    EXPECT_EQ(ReadFile(maps).find("tintora-devtools.so"), std::string::npos);
+    desktop_.Status("xdotool windowactivate --sync " + window_);
+    Keys("shift+F10 F10");
+    EXPECT_NE(ReadFile(maps).find("tintora-devtools.so"), std::string::npos);
 }
 
 } // namespace
