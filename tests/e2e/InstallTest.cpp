@@ -65,7 +65,7 @@ TEST_F(Installed, EverythingADesktopNeedsIsInstalled) {
           "share/icons/hicolor/scalable/apps/org.tintora.Tintora.svg",
           "share/icons/hicolor/48x48/apps/org.tintora.Tintora.png",
           "lib/tintora/plugins/tintora-png.spi", "lib/tintora/plugins/tintora-jpeg.spi",
-          "lib/tintora/plugins/tintora-gif.spi"}) {
+          "lib/tintora/plugins/tintora-gif.spi", "lib/tintora/tintora-devtools.so"}) {
         EXPECT_TRUE(fs::is_regular_file(prefix_ / file)) << file;
     }
 }
