@@ -1,5 +1,7 @@
 #include "text/SpinValue.h"
 
+#include "text/Ascii.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -7,30 +9,17 @@ namespace tintora {
 
 namespace {
 
-std::optional<int> HexDigit(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    return std::nullopt;
-}
-
 std::optional<std::int32_t> ReadHex(std::string_view digits) {
     if (digits.empty() || digits.size() > 8) {
         return std::nullopt;
     }
     std::uint32_t bits = 0;
     for (const char c : digits) {
-        const std::optional<int> digit = HexDigit(c);
-        if (!digit) {
+        const int digit = HexDigitValue(c);
+        if (digit < 0) {
             return std::nullopt;
         }
-        bits = bits * 16 + static_cast<std::uint32_t>(*digit);
+        bits = bits * 16 + static_cast<std::uint32_t>(digit);
     }
     return static_cast<std::int32_t>(bits);
 }
