@@ -53,6 +53,8 @@ public:
     void Screenshot(const std::filesystem::path& png) const;
 
 private:
+    void RequestLostMaps(const std::string& titleRegex) const;
+
     std::string display_;
     pid_t xvfb_ = -1;
     pid_t wm_ = -1;
