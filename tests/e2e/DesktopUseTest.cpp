@@ -127,8 +127,11 @@ TEST_F(DesktopUse, AnOptionSetInTheOptionsDialogTakesEffectAndIsKept) {
     const std::string dialog = desktop_.WaitForWindow("オプション設定 - Tintora");
     ASSERT_FALSE(dialog.empty()) << desktop_.Describe();
     Settle();
-    // The copy page, then its "#" box by its accelerator; Return is OK.
-    Xdo("windowactivate --sync " + dialog + " key --delay 80 ctrl+Tab alt+h Return");
+    // One option on each page by its accelerator: HSV on the general page, "#" on the copy page,
+    // the sample size on the tag display page, the system folder among the plug-in places (the
+    // group's accelerator reaches its first box). Return is OK.
+    Xdo("windowactivate --sync " + dialog +
+        " key --delay 80 alt+v ctrl+Tab alt+h ctrl+Tab alt+s 2 0 ctrl+Tab alt+p space Return");
     Settle();
     EXPECT_TRUE(desktop_.VisibleWindows("オプション設定").empty()) << desktop_.Describe();
     Keys("F12");
@@ -137,7 +140,10 @@ TEST_F(DesktopUse, AnOptionSetInTheOptionsDialogTakesEffectAndIsKept) {
     desktop_.CloseThroughWindowManager(window_);
     ASSERT_EQ(program_.WaitForExit(10s), 0);
     const std::string ini = ReadFile(copy_.SettingsFile());
-    EXPECT_NE(ini.find("AddSharp=1\r\n"), std::string::npos) << ini;
+    for (const char* key :
+         {"UseHSV=1\r\n", "AddSharp=1\r\n", "SampleFontSize=20\r\n", "SearchWinDir=1\r\n"}) {
+        EXPECT_NE(ini.find(key), std::string::npos) << key << ini;
+    }
     EXPECT_NE(ini.find("Option.Top="), std::string::npos) << ini;
     EXPECT_NE(ini.find("Option.Left="), std::string::npos) << ini;
 }
