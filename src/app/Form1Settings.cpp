@@ -5,6 +5,7 @@
 #include "app/ErrorReport.h"
 #include "app/Form1.h"
 #include "settings/IniFile2.h"
+#include "settings/OptionsEdit.h"
 #include "widgets/FieldCharsValidator.h"
 #include "widgets/GrdBarSet.h"
 #include "widgets/PaintPanel.h"
@@ -64,9 +65,7 @@ void TForm1::ApplySettings(const TSettings& s) {
 }
 
 TCharCases TForm1::CharCases() const {
-    return TCharCases{static_cast<TCharCaseMode>(settings_.CharCaseE),
-                      static_cast<TCharCaseMode>(settings_.CharCaseA),
-                      static_cast<TCharCaseMode>(settings_.CharCaseV)};
+    return CharCasesOf(settings_);
 }
 
 void TForm1::SetCharCase(TCaseKind kind, TCharCaseMode mode) {

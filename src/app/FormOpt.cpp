@@ -3,6 +3,8 @@
 #include "app/CharCaseCheck.h"
 #include "app/ErrorReport.h"
 #include "app/ProgramInfo.h"
+#include "files/UserFolder.h"
+#include "images/SPIFolders.h"
 #include "platform/HelpFile.h"
 #include "preview/BrowserPrograms.h"
 #include "settings/IniFile2.h"
@@ -44,16 +46,6 @@ QString Text(const std::string& s) {
 
 std::string Text(const QString& s) {
     return s.toStdString();
-}
-
-std::string FolderOf(const std::string& path) {
-    const std::size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
-std::string FileNameOf(const std::string& path) {
-    const std::size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 // A field the user can type in only while its box is checked; off, it shows `offColour` behind
@@ -244,8 +236,8 @@ void TFormOpt::lbSpiClick() {
         return;
     }
     const TPluginInfo& plugin = context_.LoadedPlugins[static_cast<std::size_t>(row)];
-    ShowValue(LabelSpiName, Text(FileNameOf(plugin.FileName)));
-    ShowValue(LabelSpiPath, Text(FolderOf(plugin.FileName)));
+    ShowValue(LabelSpiName, Text(std::string(FileNameOf(plugin.FileName))));
+    ShowValue(LabelSpiPath, Text(IncludePathDelim(FolderOf(plugin.FileName))));
     ShowValue(LabelSpiExt, Text(plugin.Extension));
     ShowValue(LabelSpiFmt, Text(plugin.Description));
     ShowValue(LabelSpiInfo, Text(plugin.Info));

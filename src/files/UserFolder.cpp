@@ -53,6 +53,11 @@ bool CreateUserFolder(const std::string& folder) {
            (errno == EEXIST && stat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode));
 }
 
+std::string_view FileNameOf(std::string_view fileName) {
+    const std::size_t slash = fileName.find_last_of('/');
+    return slash == std::string_view::npos ? fileName : fileName.substr(slash + 1);
+}
+
 std::string FolderOf(const std::string& fileName) {
     const std::size_t slash = fileName.find_last_of('/');
     if (slash == std::string::npos) {

@@ -1,8 +1,9 @@
 #pragma once
 
-// Folders the program writes its own files into.
+// Folders the program writes its own files into, and the two parts of a file name.
 
 #include <string>
+#include <string_view>
 
 namespace tintora {
 
@@ -18,5 +19,8 @@ bool CreateUserFolder(const std::string& folder);
 // The folder part of a file name: everything before its last "/", "/" for a file in the root and
 // "." for a bare name.
 std::string FolderOf(const std::string& fileName);
+
+// The file name without its folder: everything after the last "/".
+std::string_view FileNameOf(std::string_view fileName);
 
 } // namespace tintora

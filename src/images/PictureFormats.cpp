@@ -1,5 +1,6 @@
 #include "images/PictureFormats.h"
 
+#include "files/UserFolder.h"
 #include "images/GraphicErrors.h"
 #include "text/Ascii.h"
 #include "text/FormatMessage.h"
@@ -110,9 +111,7 @@ void LoadPictureFromFile(TPictureHolder& holder, const std::string& fileName) {
 }
 
 std::string PictureFileExtension(std::string_view fileName) {
-    const std::size_t slash = fileName.find_last_of('/');
-    const std::string_view name =
-        slash == std::string_view::npos ? fileName : fileName.substr(slash + 1);
+    const std::string_view name = FileNameOf(fileName);
     const std::size_t dot = name.find_last_of('.');
     return dot == std::string_view::npos ? std::string() : std::string(name.substr(dot + 1));
 }

@@ -1,5 +1,6 @@
 #include "images/PluginSetup.h"
 
+#include "files/UserFolder.h"
 #include "text/Ascii.h"
 
 #include <algorithm>
@@ -29,8 +30,7 @@ void SearchPlugins(TSPIs& spis, std::string& searchDir) {
 
 void SPIs1Searching(const std::vector<std::string>& skipFiles, const std::string& fileName,
                     bool& accept) {
-    const std::string_view namePart =
-        std::string_view(fileName).substr(fileName.find_last_of('/') + 1);
+    const std::string_view namePart = FileNameOf(fileName);
     if (std::any_of(skipFiles.begin(), skipFiles.end(), [&](const std::string& skipped) {
             return EqualsIgnoringAsciiCase(skipped, namePart);
         })) {

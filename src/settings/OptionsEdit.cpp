@@ -1,5 +1,7 @@
 #include "settings/OptionsEdit.h"
 
+#include "files/UserFolder.h"
+
 #include <cstdint>
 
 namespace tintora {
@@ -8,11 +10,6 @@ namespace {
 
 constexpr int kPointerStyleCount = 5;
 
-std::string FileNamePart(const std::string& path) {
-    const std::size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 } // namespace
 
 std::vector<TPluginRow> PluginRows(const std::vector<std::string>& loadedFiles,
@@ -20,7 +17,7 @@ std::vector<TPluginRow> PluginRows(const std::vector<std::string>& loadedFiles,
     std::vector<TPluginRow> rows;
     rows.reserve(loadedFiles.size() + skipFiles.size());
     for (const std::string& file : loadedFiles) {
-        rows.push_back({FileNamePart(file), true});
+        rows.push_back({std::string(FileNameOf(file)), true});
     }
     for (const std::string& name : skipFiles) {
         rows.push_back({name, false});
@@ -38,12 +35,16 @@ std::vector<std::string> SkipFilesOf(const std::vector<TPluginRow>& rows) {
     return skip;
 }
 
+TCharCases CharCasesOf(const TSettings& s) {
+    return TCharCases{static_cast<TCharCaseMode>(s.CharCaseE),
+                      static_cast<TCharCaseMode>(s.CharCaseA),
+                      static_cast<TCharCaseMode>(s.CharCaseV)};
+}
+
 TOptionsEdit OptionsEditOf(const TSettings& s, const std::string& sampleFontName,
                            std::vector<TPluginRow> plugins) {
     TOptionsEdit e;
-    e.Cases =
-        TCharCases{static_cast<TCharCaseMode>(s.CharCaseE), static_cast<TCharCaseMode>(s.CharCaseA),
-                   static_cast<TCharCaseMode>(s.CharCaseV)};
+    e.Cases = CharCasesOf(s);
     e.PlayCopySound = s.PlayCopySound;
     e.CopySound = s.CopySound;
     e.AddSharp = s.AddSharp;

@@ -55,6 +55,9 @@ struct TOptionsEdit {
     std::vector<TPluginRow> Plugins;
 };
 
+// The three case modes the settings hold, as the bytes the file gave them.
+TCharCases CharCasesOf(const TSettings& s);
+
 // The plug-in list: the loaded plug-ins' file names (without folders) in load order, checked, then
 // the skip list's names, unchecked.
 std::vector<TPluginRow> PluginRows(const std::vector<std::string>& loadedFiles,
